@@ -1,0 +1,25 @@
+// Program entry: creates the six windows in their order and runs the message loop.
+#include <windows.h>
+
+#include "app/Unit1.h"
+#include "dialogs/FrmAcerca.h"
+#include "dialogs/UVisitanos.h"
+#include "dialogs/Umensajes.h"
+#include "engine/UProgreso.h"
+#include "settings/UOpciones.h"
+#include "ui/Application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    ui::Application& app = ui::App();
+    app.SetTitle(L"Trituradora de documentos");
+    app.Initialize(GetCommandLineW());
+    app.CreateForm(Form1);
+    app.CreateForm(FAcerca);
+    app.CreateForm(FMensajes);
+    app.CreateForm(FOpciones);
+    app.CreateForm(FProgreso);
+    app.CreateForm(FVisitanos);
+    app.Run();
+    app.DestroyForms();
+    return 0;
+}

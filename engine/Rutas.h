@@ -1,0 +1,18 @@
+#pragma once
+// Path helpers of the engine.
+#include <windows.h>
+
+#include <string>
+
+// The form of a path to hand to the file API: paths too long for the classic limit get the
+// "\\?\" prefix (after being made absolute), so that they work like any other.
+std::wstring RutaApi(const std::wstring& ruta);
+// The path with a trailing backslash.
+std::wstring IncluirBarra(std::wstring ruta);
+// The path up to and including its last backslash (empty when it has none).
+std::wstring CarpetaDe(const std::wstring& ruta);
+// The part after the last backslash.
+std::wstring NombreDe(const std::wstring& ruta);
+// Shortens a path to fit a pixel width in a font: leading folders become "...", then the
+// drive goes, and last of all only the name is left. The name itself is never cut.
+std::wstring AcortarRuta(const std::wstring& ruta, HFONT fuente, int anchoMaximo);

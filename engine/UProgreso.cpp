@@ -1,0 +1,76 @@
+#include "engine/UProgreso.h"
+
+#include "dialogs/Umensajes.h"
+#include "engine/Trituracion.h"
+#include "settings/ShredOptions.h"
+
+using namespace ui;
+
+TFProgreso* FProgreso = nullptr;
+
+TFProgreso::TFProgreso() {
+    Caption(L"Trituradora");
+    Border(BorderStyle::Single, 0);
+    ClientSize(416, 258);
+    Position(FormPosition::ScreenCenter);
+
+    Panel1.AlignClient().BevelInner(BevelKind::Lowered).BorderWidth(5).Color(colors::Silver).Cursor(crHourGlass);
+    PaintBox1.AlignClient();
+    PaintBox1.OnPaint = [this](Canvas& c) { PaintBox1Paint(c); };
+
+    const ui::Font navyBold{L"MS Sans Serif", 11, Bold, colors::Navy};
+    const ui::Font blue{L"MS Sans Serif", 11, Regular, colors::Blue};
+    Label1.Bounds(40, 16).Font({L"Arial Black", 32, Italic | Underline, colors::Navy}).Caption(L"Triturando datos...");
+    Label2.Bounds(24, 64).Font(navyBold).Caption(L"Triturando carpeta:");
+    LabelCarpeta.AutoSize(false).Bounds(24, 80, 369, 13).Font(blue);
+    Label3.Bounds(24, 96).Font(navyBold).Caption(L"Triturando archivo:");
+    LabelArchivo.AutoSize(false).Bounds(27, 112, 366, 13).Font(blue);
+    Label4.Bounds(24, 128).Font(navyBold).Caption(L"Pasada nº :");
+    LabelNpasada.Bounds(104, 128).Caption(L"0");
+    Progreso.Bounds(23, 148, 371, 17);
+    LabelProgresoTotal.Bounds(24, 168).Caption(L"Progreso total:");
+    LabelNArchivos.Bounds(120, 168).Caption(L"0");
+    ProgresoTotal.Bounds(24, 184, 369, 9);
+    BitBtnCancelar.Bounds(134, 200, 150, 41)
+        .Font({L"Arial", 24, Bold | Italic, colors::Navy})
+        .Caption(L"Cancelar")
+        .Glyph(L"CANCELAR")
+        .Cancel(true);
+
+    BitBtnCancelar.OnClick = [this] { BitBtnCancelarClick(); };
+    OnCreate = [this] { FormCreate(); };
+    OnShow = [this] { FormShow(); };
+}
+
+void TFProgreso::FormShow() {
+    Progreso.Position(0);
+    ProgresoTotal.Position(0);
+    LabelNArchivos.Caption(L"0");
+    LabelCarpeta.Caption(L"");
+    LabelArchivo.Caption(L"");
+    LabelNpasada.Caption(L"0");
+    Cancelado = false;
+    Tag = 0;
+}
+
+void TFProgreso::BitBtnCancelarClick() { Cancelado = true; }
+
+void TFProgreso::PaintBox1Paint(Canvas& canvas) { canvas.Tile(marmol, PaintBox1.Width(), PaintBox1.Height()); }
+
+void TFProgreso::FormCreate() {
+    BitBtnCancelar.Cursor(100);
+    const auto& argumentos = App().Arguments();
+    if (argumentos.empty()) return;  // the interactive route
+
+    App().ShowMainForm = false;
+    std::vector<std::wstring> lista(argumentos.begin(), argumentos.end());
+    std::wstring texto = L"Va a triturar de forma definitiva:\r\n";
+    for (const auto& ruta : lista) texto += ruta + L"\r\n";
+    texto += L"\r\n¿Está seguro?";
+    if (MostrarMensaje(texto) == 1) {
+        Show();
+        TriturarLista(*this, lista, PasadasSeleccionadas());
+        Hide();
+    }
+    App().Terminate();
+}

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs Trituradora.exe under Wine.
+# Any arguments (paths of files or folders to shred) are passed to the program.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh
+bash scripts/build.sh
+. scripts/wine-env.sh
+if [ -z "${DISPLAY:-}" ]; then
+  echo "No display: starting a private Xvfb. To watch the program, run this script from a" >&2
+  echo "desktop session, or take screenshots with: DISPLAY=\$DISPLAY import -window root shot.png" >&2
+  start_display --own
+  echo "Program display: $DISPLAY" >&2
+  trap stop_all EXIT
+fi
+start_wine
+wine build/Trituradora.exe "$@"
+wineserver -w

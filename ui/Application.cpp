@@ -1,0 +1,166 @@
+#include "ui/Application.h"
+
+#include <commctrl.h>
+
+#include <cwctype>
+
+#include "ui/Controls.h"
+
+namespace ui {
+
+Application& App() {
+    static Application app;
+    return app;
+}
+
+HCURSOR Screen::Cursor(int id) const {
+    if (auto it = cursors_.find(id); it != cursors_.end()) return it->second;
+    const wchar_t* system = IDC_ARROW;
+    switch (id) {
+    case crHourGlass: system = IDC_WAIT; break;
+    case crNoDrop: system = IDC_NO; break;
+    case crHandPoint: system = IDC_HAND; break;
+    default: break;
+    }
+    return LoadCursorW(nullptr, system);
+}
+
+std::vector<std::wstring> SplitCommandLine(const wchar_t* commandLine) {
+    std::vector<std::wstring> args;
+    const wchar_t* p = commandLine ? commandLine : L"";
+    for (;;) {
+        for (;;) {  // separators, and empty quoted pairs before an argument
+            while (*p != 0 && *p <= L' ') ++p;
+            if (p[0] == L'"' && p[1] == L'"') p += 2;
+            else break;
+        }
+        if (*p == 0) break;
+        std::wstring arg;
+        bool quoted = false;
+        while (*p != 0 && (quoted || *p > L' ')) {
+            if (*p == L'"') quoted = !quoted;
+            else arg += *p;
+            ++p;
+        }
+        args.push_back(std::move(arg));
+    }
+    return args;
+}
+
+void Application::Initialize(const wchar_t* commandLine) {
+    instance_ = GetModuleHandleW(nullptr);
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES};
+    InitCommonControlsEx(&icc);
+    auto args = SplitCommandLine(commandLine);
+    arguments_.assign(args.size() > 1 ? args.begin() + 1 : args.end(), args.end());
+    terminated_ = false;
+    if (!window_) {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = instance_;
+        wc.lpszClassName = L"ui.Application";
+        RegisterClassExW(&wc);
+        window_.reset(CreateWindowExW(0, wc.lpszClassName, title_.c_str(),
+                                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                                      nullptr, instance_, nullptr));
+    }
+}
+
+void Application::SetTitle(std::wstring title) {
+    title_ = std::move(title);
+    SetWindowTextW(Handle(), title_.c_str());
+}
+
+void Application::ShowTaskbarEntry(bool show) { ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
+
+void Application::DestroyForms() {
+    while (!forms_.empty()) forms_.pop_back();
+    mainForm_ = nullptr;
+}
+
+void Application::Terminate() { PostQuitMessage(0); }
+
+bool Application::HandleDialogKeys(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    auto* form = dynamic_cast<Form*>(WinControl::FromHandle(root));
+    if (!form || !IsWindowEnabled(root)) return false;
+    auto usable = [](BitBtn* b) { return b && b->Showing() && b->Enabled(); };
+    if (msg.message == WM_SYSCHAR) {
+        const wchar_t key = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(msg.wParam)));
+        std::vector<WinControl*> pending{form};
+        while (!pending.empty()) {
+            WinControl* c = pending.back();
+            pending.pop_back();
+            for (Control* child : c->Children()) {
+                if (auto* b = dynamic_cast<BitBtn*>(child); usable(b) && b->Accelerator() == key) {
+                    b->Click();
+                    return true;
+                }
+                if (auto* w = dynamic_cast<WinControl*>(child)) pending.push_back(w);
+            }
+        }
+        return false;
+    }
+    switch (msg.wParam) {
+    case VK_ESCAPE:
+        if (usable(form->CancelButton())) {
+            form->CancelButton()->Click();
+            return true;
+        }
+        return false;
+    case VK_RETURN: {
+        if (auto* focused = dynamic_cast<BitBtn*>(WinControl::FromHandle(GetFocus())); usable(focused)) {
+            focused->Click();
+            return true;
+        }
+        if (usable(form->DefaultButton())) {
+            form->DefaultButton()->Click();
+            return true;
+        }
+        return false;
+    }
+    case VK_TAB: {
+        HWND next = GetNextDlgTabItem(root, GetFocus(), GetKeyState(VK_SHIFT) < 0);
+        if (next) SetFocus(next);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void Application::Dispatch(MSG& msg) {
+    if (HandleDialogKeys(msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+}
+
+void Application::ProcessMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            terminated_ = true;
+            return;
+        }
+        Dispatch(msg);
+    }
+}
+
+bool Application::HandleMessage() {
+    MSG msg;
+    if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {
+        terminated_ = true;
+        return false;
+    }
+    Dispatch(msg);
+    return true;
+}
+
+void Application::Run() {
+    if (ShowMainForm && mainForm_) mainForm_->Show();
+    while (!terminated_) HandleMessage();
+}
+
+}  // namespace ui

@@ -1,0 +1,169 @@
+#include "ui/Form.h"
+
+#include <vector>
+
+#include "ui/Application.h"
+#include "ui/Controls.h"
+
+namespace ui {
+
+Form::Form() : Fluent(nullptr) {
+    visible_ = false;
+    CreateHandle(ContainerClass(), WS_POPUP | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT);
+    ApplyStyle();
+}
+
+Form& Form::Caption(std::wstring text) {
+    caption_ = std::move(text);
+    SetWindowTextW(Handle(), caption_.c_str());
+    return *this;
+}
+
+Form& Form::ClientSize(int width, int height) {
+    clientWidth_ = width;
+    clientHeight_ = height;
+    ApplyStyle();
+    return *this;
+}
+
+Form& Form::Position(FormPosition position) {
+    position_ = position;
+    return *this;
+}
+
+Form& Form::Border(BorderStyle style, unsigned icons) {
+    border_ = style;
+    icons_ = icons;
+    ApplyStyle();
+    return *this;
+}
+
+Form& Form::StayOnTop(bool on) {
+    stayOnTop_ = on;
+    SetWindowPos(Handle(), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return *this;
+}
+
+void Form::ApplyStyle() {
+    DWORD style = WS_CLIPCHILDREN | (visible_ ? WS_VISIBLE : 0);
+    DWORD ex = WS_EX_CONTROLPARENT;
+    if (border_ == BorderStyle::None) {
+        style |= WS_POPUP;
+    } else {
+        style |= WS_POPUP | WS_CAPTION;
+        if (icons_ & biSystemMenu) style |= WS_SYSMENU;
+        if (border_ == BorderStyle::Single) {
+            if (icons_ & biMinimize) style |= WS_MINIMIZEBOX;
+            if (icons_ & biMaximize) style |= WS_MAXIMIZEBOX;
+        } else {
+            ex |= WS_EX_DLGMODALFRAME;
+        }
+    }
+    if (stayOnTop_) ex |= WS_EX_TOPMOST;
+    SetWindowLongPtrW(Handle(), GWL_STYLE, style);
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, ex);
+    RECT r{0, 0, clientWidth_, clientHeight_};
+    AdjustWindowRectEx(&r, style, FALSE, ex);
+    width_ = r.right - r.left;
+    height_ = r.bottom - r.top;
+    SetWindowPos(Handle(), nullptr, left_, top_, width_, height_,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Realign();
+}
+
+void Form::DoCreate() {
+    if (OnCreate) OnCreate();
+}
+
+void Form::Show() {
+    if (!visible_ && OnShow) OnShow();
+    if (position_ == FormPosition::ScreenCenter)
+        SetBounds((GetSystemMetrics(SM_CXSCREEN) - width_) / 2, (GetSystemMetrics(SM_CYSCREEN) - height_) / 2,
+                  width_, height_);
+    SetVisible(true);
+}
+
+void Form::Hide() { SetVisible(false); }
+
+void Form::VisibilityChanged() {
+    if (!visible_) {
+        ShowWindow(Handle(), SW_HIDE);
+        return;
+    }
+    ShowWindow(Handle(), SW_SHOW);
+    SetForegroundWindow(Handle());
+    HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE);
+    if (first) ::SetFocus(first);
+}
+
+CloseAction Form::DoClose() {
+    CloseAction action = CloseAction::Hide;
+    if (OnClose) OnClose(action);
+    return action;
+}
+
+void Form::Close() {
+    if (modal_) {
+        ModalResult = mrCancel;
+        return;
+    }
+    const CloseAction action = DoClose();
+    if (action == CloseAction::None) return;
+    if (App().MainForm() == this) {
+        App().Terminate();
+        return;
+    }
+    if (action == CloseAction::Minimize)
+        ShowWindow(Handle(), SW_MINIMIZE);
+    else
+        Hide();
+}
+
+int Form::ShowModal() {
+    std::vector<HWND> disabled;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM param) -> BOOL {
+            auto* list = reinterpret_cast<std::vector<HWND>*>(param);
+            if (IsWindowVisible(w) && IsWindowEnabled(w)) list->push_back(w);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&disabled));
+    std::erase(disabled, Handle());
+    for (HWND w : disabled) EnableWindow(w, FALSE);
+
+    modal_ = true;
+    ModalResult = mrNone;
+    Show();
+    while (!App().Terminated()) {
+        if (ModalResult != mrNone) {
+            if (DoClose() != CloseAction::None) break;
+            ModalResult = mrNone;
+        }
+        App().HandleMessage();
+    }
+    for (HWND w : disabled)
+        if (IsWindow(w)) EnableWindow(w, TRUE);
+    Hide();
+    modal_ = false;
+    return ModalResult;
+}
+
+LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+    case WM_CLOSE:
+        Close();
+        return 0;
+    case WM_COMMAND:
+        if (lp == 0 && LOWORD(wp) == IDCANCEL && cancelButton_) {
+            cancelButton_->Click();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return WinControl::WndProc(msg, wp, lp);
+}
+
+}  // namespace ui

@@ -1,0 +1,70 @@
+#pragma once
+// A top-level window with a caption, a border style, a modal loop and default/cancel buttons.
+#include <functional>
+#include <string>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+class BitBtn;
+
+enum class FormPosition { Designed, ScreenCenter };
+enum class BorderStyle { None, Single, Dialog };
+enum BorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 };
+enum ModalResultCode : int { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6, mrNo = 7 };
+enum class CloseAction { None, Hide, Free, Minimize };
+
+class Form : public Fluent<Form, WinControl> {
+public:
+    Form();
+
+    Form& Caption(std::wstring text);
+    const std::wstring& Caption() const { return caption_; }
+    Form& ClientSize(int width, int height);
+    int ClientWidth() const { return clientWidth_; }
+    int ClientHeight() const { return clientHeight_; }
+    Form& Position(FormPosition position);
+    Form& Border(BorderStyle style, unsigned icons = biSystemMenu | biMinimize | biMaximize);
+    Form& StayOnTop(bool on);
+
+    void Show();
+    void Hide();
+    // Shows the form, disables the other windows and runs messages until ModalResult is set.
+    int ShowModal();
+    bool Modal() const { return modal_; }
+    // Asks the form to close, as its close box would.
+    void Close();
+    // Runs the creation handler; the application calls it once the form is registered.
+    void DoCreate();
+
+    void SetDefaultButton(BitBtn* button) { defaultButton_ = button; }
+    void SetCancelButton(BitBtn* button) { cancelButton_ = button; }
+    BitBtn* DefaultButton() const { return defaultButton_; }
+    BitBtn* CancelButton() const { return cancelButton_; }
+
+    int ModalResult = mrNone;
+    std::function<void()> OnCreate;
+    std::function<void()> OnShow;
+    std::function<void(CloseAction&)> OnClose;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    void VisibilityChanged() override;
+
+private:
+    void ApplyStyle();
+    CloseAction DoClose();
+
+    std::wstring caption_;
+    int clientWidth_ = 320, clientHeight_ = 240;
+    FormPosition position_ = FormPosition::Designed;
+    BorderStyle border_ = BorderStyle::Single;
+    unsigned icons_ = biSystemMenu | biMinimize | biMaximize;
+    bool stayOnTop_ = false;
+    bool modal_ = false;
+    BitBtn* defaultButton_ = nullptr;
+    BitBtn* cancelButton_ = nullptr;
+};
+
+}  // namespace ui
