@@ -14,5 +14,10 @@ if [ -z "${DISPLAY:-}" ]; then
   trap stop_all EXIT
 fi
 start_wine
-wine build/Trituradora.exe "$@"
+# Linux paths are handed over as the Windows paths Wine gives them (Z:\...).
+args=()
+for a in "$@"; do
+  if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
+done
+wine build/Trituradora.exe "${args[@]}"
 wineserver -w

@@ -7,6 +7,6 @@ bash scripts/build.sh
 . scripts/wine-env.sh
 start_display --own
 trap stop_all EXIT
-start_wine
+start_wine unmanaged
 cd build
 ctest --output-on-failure --timeout 600 "$@"
