@@ -1,6 +1,5 @@
 #include "app/Unit1.h"
 
-#include "dialogs/UVisitanos.h"
 #include "ui/Application.h"
 
 using namespace ui;
@@ -25,5 +24,4 @@ void TForm1::FormCreate() {
 void TForm1::FormClose(CloseAction& /*action*/) {
     Hide();
     App().ShowTaskbarEntry(false);
-    FVisitanos->ShowModal();
 }

@@ -1,0 +1,59 @@
+# Helpers for the end-to-end checks: they start the real program under Wine on the test
+# display and act on it as a person would, with xdotool.
+set -u
+build="$1"
+exe="$build/Trituradora.exe"
+work=$(mktemp -d /tmp/trituradora-e2e.XXXXXX)
+trap 'chmod -R u+rwX "$work" 2>/dev/null; rm -rf "$work"' EXIT
+fails=0
+pass=0
+
+check() {  # check "description" command...
+  local what="$1"; shift
+  if "$@"; then pass=$((pass + 1)); echo "ok: $what"; else fails=$((fails + 1)); echo "FAILED: $what"; fi
+}
+
+winpath() { winepath -w "$1" 2>/dev/null; }
+
+# Starts the program in the background with the given arguments; its pid is in $prog.
+start_program() {
+  wine "$exe" "$@" </dev/null >/dev/null 2>&1 &
+  prog=$!
+}
+
+# Waits (up to 20 s) for a visible window whose caption matches; prints its id.
+wait_window() {
+  local id=""
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.2
+  done
+  return 1
+}
+
+# Waits (up to 60 s) for the program to end; false if it is still running.
+wait_exit() {
+  for _ in $(seq 300); do
+    kill -0 "$prog" 2>/dev/null || { wait "$prog" 2>/dev/null; return 0; }
+    sleep 0.2
+  done
+  kill "$prog" 2>/dev/null
+  return 1
+}
+
+# Gives a window the keyboard and types keys into it.
+press() {  # press window-id key...
+  local id="$1"; shift
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  sleep 0.2
+  xdotool key --clearmodifiers "$@"
+}
+
+# A hash of every file and link below a folder, to compare before and after.
+tree_hash() { (cd "$1" && find . -printf '%p %y %l\n' | sort && find . -type f -exec sha1sum {} + | sort) | sha1sum; }
+
+finish() {
+  echo "$pass passed, $fails failed"
+  [ "$fails" -eq 0 ]
+}
