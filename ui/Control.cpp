@@ -209,6 +209,10 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
         if (auto* c = FromHandle(header->hwndFrom)) return c->Notify(*header);
         break;
     }
+    case WM_CTLCOLORLISTBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORSTATIC: case WM_CTLCOLORBTN:
+        if (auto* c = FromHandle(reinterpret_cast<HWND>(lp)))
+            if (HBRUSH brush = c->CtlColor(reinterpret_cast<HDC>(wp))) return reinterpret_cast<LRESULT>(brush);
+        break;
     case WM_SETCURSOR:
         if (LOWORD(lp) == HTCLIENT && SetCursorFor(reinterpret_cast<HWND>(wp))) return TRUE;
         break;

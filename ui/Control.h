@@ -126,6 +126,9 @@ public:
     virtual void Command(WORD /*code*/) {}
     virtual bool DrawItem(const DRAWITEMSTRUCT& /*item*/) { return false; }
     virtual LRESULT Notify(NMHDR& /*header*/) { return 0; }
+    // The brush (and text colours set on dc) a Win32 control paints its background with;
+    // null for the system's.
+    virtual HBRUSH CtlColor(HDC /*dc*/) { return nullptr; }
 
     // Finds the control that owns a window handle, if it is one of ours.
     static WinControl* FromHandle(HWND hwnd);

@@ -4,6 +4,7 @@
 
 #include "ui/Application.h"
 #include "ui/Controls.h"
+#include "ui/Menu.h"
 
 namespace ui {
 
@@ -159,6 +160,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
             cancelButton_->Click();
             return 0;
         }
+        if (lp == 0 && HIWORD(wp) == 0 && menu_ && menu_->Command(LOWORD(wp))) return 0;
         break;
     default:
         break;

@@ -8,6 +8,7 @@
 namespace ui {
 
 class BitBtn;
+class MainMenu;
 
 enum class FormPosition { Designed, ScreenCenter };
 enum class BorderStyle { None, Single, Dialog };
@@ -42,6 +43,7 @@ public:
     void SetCancelButton(BitBtn* button) { cancelButton_ = button; }
     BitBtn* DefaultButton() const { return defaultButton_; }
     BitBtn* CancelButton() const { return cancelButton_; }
+    void SetMenu(MainMenu* menu) { menu_ = menu; }
 
     int ModalResult = mrNone;
     std::function<void()> OnCreate;
@@ -65,6 +67,7 @@ private:
     bool modal_ = false;
     BitBtn* defaultButton_ = nullptr;
     BitBtn* cancelButton_ = nullptr;
+    MainMenu* menu_ = nullptr;
 };
 
 }  // namespace ui
