@@ -2,7 +2,8 @@
 // The registry layer of the settings and of the system switches. Every key is opened with
 // full access, for reading as well as for writing, so a key that the user may not write
 // cannot be read either. Failures are raised as ErrorRegistro, which the application's
-// standard error box shows.
+// standard error box shows. Names and texts go through the wide calls, so an accented name
+// such as "Nº de pasadas" is stored as an ANSI program on code page 1252 would store it.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #pragma once
 // The error that the application's standard error box shows: a message in the program's
 // own (wide) text. Raised by a step to stop it; the message loop, the window procedure and
-// a form's creation catch it and show it (Application::HandleException).
+// a form's creation catch it and show it (Application::ShowException).
 #include <windows.h>
 
 #include <exception>

@@ -57,12 +57,9 @@ struct ValorCrudo {
 };
 // A value as stored, or nothing when the key or the value is missing.
 inline std::optional<ValorCrudo> LeerValor(HKEY raiz, const std::wstring& ruta, const std::wstring& nombre) {
-    DWORD bytes = 0;
     ValorCrudo valor;
-    if (RegGetValueW(raiz, ruta.c_str(), nombre.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &valor.tipo, nullptr, &bytes) !=
-        ERROR_SUCCESS)
-        return std::nullopt;
-    valor.datos.resize(bytes);
+    valor.datos.resize(4096);
+    DWORD bytes = 4096;
     if (RegGetValueW(raiz, ruta.c_str(), nombre.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &valor.tipo, valor.datos.data(),
                      &bytes) != ERROR_SUCCESS)
         return std::nullopt;
