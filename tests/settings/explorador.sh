@@ -17,7 +17,7 @@ head -c 70000 /dev/urandom >"$objetivo"
 echo "no se toca" >"$vecino"
 confirmaciones() { xdotool search --onlyvisible --name 'Confirmaci' 2>/dev/null || true; }
 # The confirmation window that appeared since the program was started.
-ventana() { comm -13 <(echo "$antes" | sort) <(confirmaciones | sort) | head -n1; }
+ventana() { comm -13 <(echo "$antes" | sort) <(confirmaciones | sort) | head -n1 || true; }
 # Without a window manager a window gets the keys only once it is on top and focused.
 teclear() { xdotool windowraise "$1" windowfocus --sync "$1"; sleep 0.2; xdotool key "$2"; }
 existe() { wine reg query "$1" >/dev/null 2>&1; }
