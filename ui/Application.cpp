@@ -5,6 +5,7 @@
 #include <cwctype>
 
 #include "ui/Controls.h"
+#include "ui/Exception.h"
 
 namespace ui {
 
@@ -74,6 +75,22 @@ void Application::SetTitle(std::wstring title) {
 
 void Application::ShowTaskbarEntry(bool show) { ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
+void Application::ShowException(const std::exception& error) {
+    std::wstring text;
+    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+        text = own->Message();
+    } else {
+        const int n = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
+        if (n > 1) {
+            text.resize(static_cast<size_t>(n));
+            MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, text.data(), n);
+            text.resize(static_cast<size_t>(n - 1));
+        }
+    }
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner ? owner : Handle(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
 void Application::DestroyForms() {
     while (!forms_.empty()) forms_.pop_back();
     mainForm_ = nullptr;
@@ -132,7 +149,12 @@ bool Application::HandleDialogKeys(const MSG& msg) {
 }
 
 void Application::Dispatch(MSG& msg) {
-    if (HandleDialogKeys(msg)) return;
+    try {
+        if (HandleDialogKeys(msg)) return;
+    } catch (const std::exception& error) {  // a click run by a key
+        ShowException(error);
+        return;
+    }
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
 }

@@ -2,6 +2,7 @@
 // The application object: the message loop with processing on demand, the hidden window
 // that carries the taskbar entry, the forms it owns, the command line, and the screen's
 // registry of cursors by number.
+#include <exception>
 #include <map>
 #include <memory>
 #include <string>
@@ -78,6 +79,10 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     void ShowTaskbarEntry(bool show);
+    // The standard error box: the error's message under the application's title, with the
+    // error icon, modal to the active window. The message loop, the window procedure and a
+    // form's creation show here whatever error stops the step they were running.
+    void ShowException(const std::exception& error);
 
     ui::Screen& Screen() { return screen_; }
 

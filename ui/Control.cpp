@@ -181,7 +181,12 @@ LRESULT CALLBACK WinControl::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARA
     }
     if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
     if (!self->hwnd_) self->hwnd_.reset(hwnd);  // messages sent during CreateWindowEx
-    return self->WndProc(msg, wp, lp);
+    try {
+        return self->WndProc(msg, wp, lp);
+    } catch (const std::exception& error) {  // never let an error unwind through the system's frames
+        App().ShowException(error);
+        return 0;
+    }
 }
 
 LRESULT WinControl::Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(Handle(), msg, wp, lp); }

@@ -73,7 +73,11 @@ void Form::ApplyStyle() {
 }
 
 void Form::DoCreate() {
-    if (OnCreate) OnCreate();
+    try {
+        if (OnCreate) OnCreate();
+    } catch (const std::exception& error) {  // the creation stops there; the program goes on
+        App().ShowException(error);
+    }
 }
 
 void Form::Show() {
