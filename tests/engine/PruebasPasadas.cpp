@@ -3,84 +3,45 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
-#include "ui/Handle.h"
 
 namespace {
 constexpr UINT kMarca = WM_APP + 1;
 constexpr UINT_PTR kSubclase = 1, kTemporizador = 1;
-
-ui::UniqueFile AbrirParaLeer(const std::wstring& ruta) {
-    return ui::UniqueFile(CreateFileW(ruta.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-}
 }  // namespace
 
 CarpetaTemporal::CarpetaTemporal() {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
     static int serie = 0;
-    for (;;) {
-        ruta_ = std::wstring(temp) + L"sobrescribir-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++serie) + L"\\";
-        if (CreateDirectoryW(ruta_.c_str(), nullptr)) break;
-    }
+    do {
+        ruta_ = std::filesystem::temp_directory_path() /
+                (L"sobrescribir-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serie));
+    } while (!std::filesystem::create_directory(ruta_));
 }
 
 CarpetaTemporal::~CarpetaTemporal() {
-    WIN32_FIND_DATAW datos;
-    {
-        ui::UniqueFind busqueda(FindFirstFileW((ruta_ + L"*").c_str(), &datos));
-        if (busqueda) do {
-                const std::wstring ruta = ruta_ + datos.cFileName;
-                if (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-                SetFileAttributesW(ruta.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(ruta.c_str());
-            } while (FindNextFileW(busqueda.get(), &datos));
-    }
-    RemoveDirectoryW(ruta_.c_str());
+    std::error_code error;
+    std::filesystem::remove_all(ruta_, error);
 }
 
 std::wstring CarpetaTemporal::Archivo(const std::wstring& nombre, uint64_t tamano, uint8_t byte) const {
-    const std::wstring ruta = ruta_ + nombre;
-    ui::UniqueFile archivo(CreateFileW(ruta.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                       nullptr));
-    const std::vector<uint8_t> trozo(1 << 20, byte);
-    for (uint64_t hechos = 0; hechos < tamano;) {
-        const DWORD n = static_cast<DWORD>(std::min<uint64_t>(tamano - hechos, trozo.size()));
-        DWORD escritos = 0;
-        if (!WriteFile(archivo.get(), trozo.data(), n, &escritos, nullptr) || escritos == 0) break;
-        hechos += escritos;
-    }
-    return ruta;
+    const auto ruta = ruta_ / nombre;
+    std::ofstream archivo(ruta, std::ios::binary);
+    const std::vector<char> trozo(1 << 20, static_cast<char>(byte));
+    for (uint64_t hechos = 0; hechos < tamano; hechos += trozo.size())
+        archivo.write(trozo.data(), static_cast<std::streamsize>(std::min<uint64_t>(tamano - hechos, trozo.size())));
+    return ruta.wstring();
 }
 
 std::vector<uint8_t> LeerArchivo(const std::wstring& ruta) {
-    std::vector<uint8_t> bytes(TamanoEnDisco(ruta));
-    ui::UniqueFile archivo = AbrirParaLeer(ruta);
-    size_t leidos = 0;
-    while (leidos < bytes.size()) {
-        DWORD n = 0;
-        const DWORD pedir = static_cast<DWORD>(std::min<size_t>(bytes.size() - leidos, 1 << 20));
-        if (!ReadFile(archivo.get(), bytes.data() + leidos, pedir, &n, nullptr) || n == 0) break;
-        leidos += n;
-    }
-    bytes.resize(leidos);
-    return bytes;
-}
-
-uint64_t TamanoEnDisco(const std::wstring& ruta) {
-    WIN32_FILE_ATTRIBUTE_DATA datos;
-    if (!GetFileAttributesExW(ruta.c_str(), GetFileExInfoStandard, &datos)) return 0;
-    return (static_cast<uint64_t>(datos.nFileSizeHigh) << 32) | datos.nFileSizeLow;
+    std::ifstream archivo{std::filesystem::path(ruta), std::ios::binary};
+    return {std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>()};
 }
 
 bool TodoEs(const std::wstring& ruta, uint64_t tamano, uint8_t byte) {
     const auto bytes = LeerArchivo(ruta);
-    if (bytes.size() != tamano) return false;
-    for (uint8_t b : bytes)
-        if (b != byte) return false;
-    return true;
+    return bytes.size() == tamano && std::all_of(bytes.begin(), bytes.end(), [=](uint8_t b) { return b == byte; });
 }
 
 void PulsarCancelar(TFProgreso& ventana) {

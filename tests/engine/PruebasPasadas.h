@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -19,17 +20,15 @@ public:
     ~CarpetaTemporal();
     CarpetaTemporal(const CarpetaTemporal&) = delete;
     CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
-    const std::wstring& Ruta() const { return ruta_; }
     // A file in the folder holding `tamano` copies of `byte`.
     std::wstring Archivo(const std::wstring& nombre, uint64_t tamano, uint8_t byte = 0x5A) const;
 
 private:
-    std::wstring ruta_;
+    std::filesystem::path ruta_;
 };
 
 std::vector<uint8_t> LeerArchivo(const std::wstring& ruta);
-uint64_t TamanoEnDisco(const std::wstring& ruta);
-// Whether every byte of the file is `byte` (and the file has `tamano` bytes).
+// Whether the file has `tamano` bytes, every one of them `byte`.
 bool TodoEs(const std::wstring& ruta, uint64_t tamano, uint8_t byte);
 // Presses the progress window's Cancelar button as a click would, through the button itself.
 void PulsarCancelar(TFProgreso& ventana);
