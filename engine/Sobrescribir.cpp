@@ -1,10 +1,201 @@
 #include "engine/Sobrescribir.h"
 
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "engine/Generador.h"
+#include "engine/MarcoPasadas.h"
+#include "engine/Rutas.h"
 #include "engine/UProgreso.h"
 #include "settings/ShredOptions.h"
+#include "ui/Handle.h"
 
-bool SobrescribirMetodos(TFProgreso& /*ventana*/, const std::wstring& /*ruta*/, int /*pasadas*/,
-                         const ShredOptions& /*opciones*/) {
-    // The overwrite methods are added here; with none built, nothing is overwritten.
+namespace {
+// Transfer units: a block for methods 1, 2, 4 and 5, a chunk for method 3.
+constexpr DWORD kBloque = 4096;
+constexpr DWORD kTrozo = 65536;
+using Bloque = std::array<uint8_t, kBloque>;
+
+ui::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
+    return ui::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+bool LeerTamano(HANDLE archivo, int64_t& tamano) {
+    LARGE_INTEGER t;
+    if (!GetFileSizeEx(archivo, &t)) return false;
+    tamano = t.QuadPart;
     return true;
+}
+
+bool Mover(HANDLE archivo, int64_t desplazamiento, DWORD desde) {
+    LARGE_INTEGER d;
+    d.QuadPart = desplazamiento;
+    return SetFilePointerEx(archivo, d, nullptr, desde);
+}
+
+// One write call; the count the system reports is handed back for the methods that look at it.
+bool Escribir(HANDLE archivo, const uint8_t* datos, DWORD n, Latido& latido, DWORD* escritos = nullptr) {
+    DWORD hechos = 0;
+    if (!WriteFile(archivo, datos, n, &hechos, nullptr)) return false;
+    latido.Escritos(n);
+    if (escritos) *escritos = hechos;
+    return true;
+}
+
+// Writes `bloques` whole blocks from the current position.
+bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques, Latido& latido) {
+    for (int64_t b = 0; b < bloques; ++b)
+        if (!Escribir(archivo, bloque.data(), kBloque, latido)) return false;
+    return true;
+}
+
+// Method 1's sub-pass: the block over the file's current size from offset 0, then a flush.
+bool CubrirConBloque(HANDLE archivo, const Bloque& bloque, Latido& latido) {
+    int64_t restantes = 0;
+    if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
+    while (restantes > 0) {
+        const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
+        if (!Escribir(archivo, bloque.data(), n, latido)) return false;
+        restantes -= n;
+    }
+    return FlushFileBuffers(archivo);
+}
+
+// Method 3's three buffers: 0x00, 0xFF and pseudo-random bytes below 255.
+struct Triple {
+    std::vector<uint8_t> ceros, unos, azar;
+};
+
+// Writes n bytes of a buffer, in as many calls as it takes for the system to count them all.
+// A failed call, or one that writes nothing, ends the method.
+bool EscribirCompleto(HANDLE archivo, const std::vector<uint8_t>& buffer, DWORD n, Latido& latido) {
+    DWORD hechos = 0;
+    while (hechos < n) {
+        DWORD escritos = 0;
+        if (!Escribir(archivo, buffer.data() + hechos, n - hechos, latido, &escritos) || escritos == 0) return false;
+        hechos += escritos;
+    }
+    return true;
+}
+
+// The triple over n bytes at the current position: 0x00, back, 0xFF, back, random.
+bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
+    const int64_t atras = -static_cast<int64_t>(n);
+    return EscribirCompleto(archivo, t.ceros, n, latido) && Mover(archivo, atras, FILE_CURRENT) &&
+           EscribirCompleto(archivo, t.unos, n, latido) && Mover(archivo, atras, FILE_CURRENT) &&
+           EscribirCompleto(archivo, t.azar, n, latido);
+}
+
+uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
+}  // namespace
+
+bool SobrescribirMetodo1(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    ui::UniqueFile archivo;
+    Bloque bloque;
+    auto abrir = [&] {
+        archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, 0);
+        return static_cast<bool>(archivo);
+    };
+    auto pasada = [&](int, Latido& latido) {
+        bloque.fill(0x00);
+        if (!CubrirConBloque(archivo.get(), bloque, latido)) return false;
+        bloque.fill(0x01);
+        if (!CubrirConBloque(archivo.get(), bloque, latido)) return false;
+        for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
+        return CubrirConBloque(archivo.get(), bloque, latido);
+    };
+    return RecorrerPasadas(ventana, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
+}
+
+bool SobrescribirMetodo2(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    Bloque leido, escrito;
+    auto pasada = [&](int i, Latido& latido) {
+        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        if (!archivo) return false;
+        const auto relleno = static_cast<uint8_t>((i + 27) % 256);
+        for (;;) {
+            DWORD n = 0, w = 0;
+            if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
+            if (n == 0) return true;
+            std::fill_n(escrito.begin(), n, relleno);
+            if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
+            if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
+            if (w < n) return true;
+        }
+    };
+    return RecorrerPasadas(ventana, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
+}
+
+bool SobrescribirMetodo3(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    Triple t;
+    auto preparar = [&] {
+        if (!SetFileAttributesW(RutaApi(ruta).c_str(), FILE_ATTRIBUTE_ARCHIVE)) return false;
+        Resembrar();
+        t.ceros.assign(kTrozo, 0x00);
+        t.unos.assign(kTrozo, 0xFF);
+        t.azar.resize(kTrozo);
+        for (auto& b : t.azar) b = static_cast<uint8_t>(Sortear(255));
+        return true;
+    };
+    auto pasada = [&](int, Latido& latido) {
+        ui::UniqueFile archivo = Abrir(ruta, GENERIC_WRITE, 0);
+        int64_t tamano = 0;
+        if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
+        if (tamano <= 0) return true;
+        if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
+            !Mover(archivo.get(), 0, FILE_BEGIN))
+            return false;
+        for (int64_t restantes = tamano - 1; restantes > 0;) {
+            const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
+            if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
+            restantes -= n;
+        }
+        return true;
+    };
+    return RecorrerPasadas(ventana, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
+}
+
+bool SobrescribirMetodo4(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    Bloque bloque;
+    auto pasada = [&](int i, Latido& latido) {
+        bloque.fill(Patron(i));
+        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        int64_t tamano = 0;
+        if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
+        // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
+        const int64_t bloques = (tamano - 1) / kBloque + 1;
+        return EscribirBloques(archivo.get(), bloque, bloques, latido);
+    };
+    return RecorrerPasadas(ventana, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
+}
+
+bool SobrescribirMetodo5(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    auto pasada = [&](int i, Latido& latido) {
+        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        if (!archivo) return false;
+        Bloque bloque;
+        bloque.fill(Patron(i));
+        int64_t tamano = 0;
+        if (!LeerTamano(archivo.get(), tamano)) return false;
+        // Whole blocks while the position is below the size: none for an empty file.
+        return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido);
+    };
+    return RecorrerPasadas(ventana, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
+}
+
+bool SobrescribirMetodos(TFProgreso& ventana, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
+    using Metodo = bool (*)(TFProgreso&, const std::wstring&, int);
+    const std::pair<bool, Metodo> metodos[] = {
+        {opciones.Metodo1, SobrescribirMetodo1}, {opciones.Metodo2, SobrescribirMetodo2},
+        {opciones.Metodo3, SobrescribirMetodo3}, {opciones.Metodo4, SobrescribirMetodo4},
+        {opciones.Metodo5, SobrescribirMetodo5},
+    };
+    bool resultado = true;
+    for (const auto& [activo, metodo] : metodos)
+        if (activo) resultado = metodo(ventana, ruta, pasadas) && resultado;
+    return resultado;
 }
