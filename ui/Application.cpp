@@ -74,6 +74,11 @@ void Application::SetTitle(std::wstring title) {
 
 void Application::ShowTaskbarEntry(bool show) { ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
+void Application::ShowError(const std::wstring& message) {
+    HWND owner = GetActiveWindow();
+    MessageBoxW(owner ? owner : Handle(), message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
 void Application::DestroyForms() {
     while (!forms_.empty()) forms_.pop_back();
     mainForm_ = nullptr;

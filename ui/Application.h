@@ -78,6 +78,9 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     void ShowTaskbarEntry(bool show);
+    // The application's standard error box: the message under the application's title,
+    // with the error icon and an OK button, modal to the active window.
+    void ShowError(const std::wstring& message);
 
     ui::Screen& Screen() { return screen_; }
 
