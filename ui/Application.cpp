@@ -75,20 +75,24 @@ void Application::SetTitle(std::wstring title) {
 
 void Application::ShowTaskbarEntry(bool show) { ShowWindow(Handle(), show ? SW_SHOWNOACTIVATE : SW_HIDE); }
 
-void Application::ShowException(const std::exception& error) {
-    std::wstring text;
-    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
-        text = own->Message();
-    } else {
-        const int n = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
-        if (n > 1) {
-            text.resize(static_cast<size_t>(n));
-            MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, text.data(), n);
-            text.resize(static_cast<size_t>(n - 1));
-        }
-    }
+void Application::ShowError(const std::wstring& message) {
     HWND owner = GetActiveWindow();
-    MessageBoxW(owner ? owner : Handle(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(owner ? owner : Handle(), message.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Application::ShowException(const std::exception& error) {
+    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+        ShowError(own->Message());
+        return;
+    }
+    std::wstring text;
+    const int n = MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, nullptr, 0);
+    if (n > 1) {
+        text.resize(static_cast<size_t>(n));
+        MultiByteToWideChar(CP_UTF8, 0, error.what(), -1, text.data(), n);
+        text.resize(static_cast<size_t>(n - 1));
+    }
+    ShowError(text);
 }
 
 void Application::DestroyForms() {

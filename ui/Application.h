@@ -79,8 +79,10 @@ public:
     void Terminate();
     bool Terminated() const { return terminated_; }
     void ShowTaskbarEntry(bool show);
-    // The standard error box: the error's message under the application's title, with the
-    // error icon, modal to the active window. The message loop, the window procedure and a
+    // The standard error box: a message under the application's title, with the error icon
+    // and an OK button, modal to the active window.
+    void ShowError(const std::wstring& message);
+    // The standard error box for an error: the message loop, the window procedure and a
     // form's creation show here whatever error stops the step they were running.
     void ShowException(const std::exception& error);
 

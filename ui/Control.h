@@ -20,6 +20,10 @@ enum ShiftState : unsigned { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
 
 using MouseHandler = std::function<void(MouseButton, unsigned shift, int x, int y)>;
 using MoveHandler = std::function<void(unsigned shift, int x, int y)>;
+// Drag and drop between controls (ui/Drag.h): x and y are in the target's coordinates.
+class Control;
+using DragOverHandler = std::function<void(Control& source, int x, int y, bool& accept)>;
+using DragDropHandler = std::function<void(Control& source, int x, int y)>;
 
 class Control {
 public:
@@ -67,12 +71,19 @@ public:
     MouseHandler OnMouseDown;
     MouseHandler OnMouseUp;
     MoveHandler OnMouseMove;
+    // Asked while something is dragged over the control whether it would take it; told
+    // when it is dropped there. Without OnDragOver the control takes nothing.
+    DragOverHandler OnDragOver;
+    DragDropHandler OnDragDrop;
 
     // Called by the hosting window's message handling.
     virtual void Click();
     virtual void MouseDown(MouseButton b, unsigned shift, int x, int y);
     virtual void MouseUp(MouseButton b, unsigned shift, int x, int y);
     virtual void MouseMove(unsigned shift, int x, int y);
+    // Called by a drag in progress (defined in ui/Drag.cpp).
+    virtual bool DragOver(Control& source, int x, int y);
+    virtual void DragDrop(Control& source, int x, int y);
 
 protected:
     virtual void BoundsChanged() {}
