@@ -121,8 +121,10 @@ bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas)
 
     bool resultado = SobrescribirMetodos(ventana, ruta, pasadas, opciones);
     if (ventana.Cancelado) {
+        // Stopped before it was finished: the file is still there, so it is not shredded
+        // and stays on the pending list.
         ventana.Tag = 1;
-        return resultado;
+        return false;
     }
     ventana.Tag = 0;
 

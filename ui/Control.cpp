@@ -360,6 +360,10 @@ void WinControl::SetFocus() {
     if (Handle()) ::SetFocus(Handle());
 }
 
+void WinControl::BringToFront() {
+    if (Handle()) SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 bool WinControl::Focused() const { return Handle() && GetFocus() == Handle(); }
 
 void WinControl::BoundsChanged() {

@@ -123,6 +123,8 @@ public:
     void Invalidate() override;
     void SetFocus();
     bool Focused() const;
+    // Puts the window above its siblings.
+    void BringToFront();
 
     // The area inside the borders, where client-aligned children go.
     virtual RECT ChildArea() const;

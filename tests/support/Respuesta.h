@@ -1,0 +1,46 @@
+#pragma once
+// Answers a window the program is about to show modally (a confirmation, a message box):
+// a thread timer, which runs inside any message loop of the test thread, waits for the
+// window with this caption to be visible and then types a key into it as the user would.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace prueba {
+
+class RespuestaAutomatica {
+public:
+    RespuestaAutomatica(std::wstring caption, WORD tecla, std::function<void()> despues = {});
+    ~RespuestaAutomatica();
+    RespuestaAutomatica(const RespuestaAutomatica&) = delete;
+    RespuestaAutomatica& operator=(const RespuestaAutomatica&) = delete;
+    bool Respondida() const { return respondida_; }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::wstring caption_;
+    WORD tecla_;
+    std::function<void()> despues_;
+    UINT_PTR timer_ = 0;
+    bool respondida_ = false;
+};
+
+// Presses and releases a key through the system's input queue.
+void PulsarTecla(WORD tecla);
+
+// Calls a function from inside the message loop every few milliseconds until it answers true.
+class Vigilante {
+public:
+    explicit Vigilante(std::function<bool()> accion);
+    ~Vigilante();
+    Vigilante(const Vigilante&) = delete;
+    Vigilante& operator=(const Vigilante&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    std::function<bool()> accion_;
+    UINT_PTR timer_ = 0;
+};
+
+}  // namespace prueba
