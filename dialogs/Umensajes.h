@@ -1,16 +1,43 @@
 #pragma once
-// The confirmation dialog.
+// The confirmation dialog: a borderless, always-on-top window with a blue frame, a centred
+// title, a question-mark picture, the text, and the answers "&Si", "&No" and "Cancelar".
 #include <string>
 
+#include "ui/Controls.h"
 #include "ui/Form.h"
+#include "ui/Memo.h"
 
 class TFMensajes : public ui::Form {
 public:
     TFMensajes();
+
+    // The width of the blue frame, which the layout of every question allows for.
+    static constexpr int AnchoBorde = 5;
+
+    ui::Panel PanelBorde{this};
+    ui::Panel PanelInterior{&PanelBorde};
+    ui::Label lblCaption{&PanelInterior};
+    ui::Image Imagen{&PanelInterior};
+    ui::Image ImgConfirmation{&PanelInterior};
+    ui::Label lblTexto{&PanelInterior};
+    ui::Memo Memo{&PanelInterior};
+    ui::Panel PanelRespuesta{&PanelInterior};
+    ui::BitBtn btnYes{&PanelRespuesta};
+    ui::BitBtn btnNo{&PanelRespuesta};
+    ui::BitBtn btnCancel{&PanelRespuesta};
+
+    void FormCreate();
+    void FormShow();
+    void btnYesClick();
+    void btnNoClick();
+    void btnCancelClick();
 };
 
+// The message dialog of the current question while one is open; otherwise the instance
+// made at start-up, which is never shown.
 extern TFMensajes* FMensajes;
 
-// Asks a yes/no/cancel question under the caption "Confirmación": 1 Yes, 2 No, 0 Cancel or
-// closed.
+// Asks whether to go on, in a fresh dialog sized to the text (which may hold CR LF line
+// breaks). Answers 1 for "&Si", 2 for "&No", and 0 for "Cancelar" or any other way of
+// closing the window.
 int MostrarMensaje(const std::wstring& texto);

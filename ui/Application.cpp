@@ -58,13 +58,34 @@ void Application::Initialize(const wchar_t* commandLine) {
     if (!window_) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = DefWindowProcW;
+        wc.lpfnWndProc = &Application::WindowProc;
         wc.hInstance = instance_;
         wc.lpszClassName = L"ui.Application";
         RegisterClassExW(&wc);
         window_.reset(CreateWindowExW(0, wc.lpszClassName, title_.c_str(),
                                       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                                       nullptr, instance_, nullptr));
+    }
+}
+
+// The hidden window that carries the taskbar entry stands for the program as a whole:
+// closing it closes the main form, and the keyboard goes on to the form that is up.
+LRESULT CALLBACK Application::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    Application& app = App();
+    switch (msg) {
+    case WM_CLOSE:
+        if (app.mainForm_) app.mainForm_->Close();
+        return 0;
+    case WM_SETFOCUS:
+        for (auto it = app.forms_.rbegin(); it != app.forms_.rend(); ++it) {
+            if ((*it)->Visible() && IsWindowEnabled((*it)->Handle())) {
+                SetForegroundWindow((*it)->Handle());
+                return 0;
+            }
+        }
+        return 0;
+    default:
+        return DefWindowProcW(hwnd, msg, wp, lp);
     }
 }
 
@@ -103,8 +124,14 @@ void Application::DestroyForms() {
 void Application::Terminate() { PostQuitMessage(0); }
 
 bool Application::HandleDialogKeys(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    // Alt+F4 closes the form whatever control has the keyboard (some Win32 controls keep
+    // the keystroke to themselves).
+    if (msg.message == WM_SYSKEYDOWN && msg.wParam == VK_F4) {
+        if (root && (GetWindowLongPtrW(root, GWL_STYLE) & WS_SYSMENU)) PostMessageW(root, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return root != nullptr;
+    }
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
     auto* form = dynamic_cast<Form*>(WinControl::FromHandle(root));
     if (!form || !IsWindowEnabled(root)) return false;
     auto usable = [](BitBtn* b) { return b && b->Showing() && b->Enabled(); };

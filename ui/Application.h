@@ -89,6 +89,7 @@ public:
     ui::Screen& Screen() { return screen_; }
 
 private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Dispatch(MSG& msg);
     bool HandleDialogKeys(const MSG& msg);
 

@@ -53,14 +53,22 @@ void Label::Paint(HDC dc) {
     SelectGuard select(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? font_.Color : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
-              DT_NOPREFIX | DT_EXPANDTABS | (wordWrap_ ? DT_WORDBREAK : 0));
+    if (wordWrap_)
+        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
+    else
+        Canvas(dc).TextLines(0, 0, caption_);
 }
 
 // ---- Image ------------------------------------------------------------------------------
 
 Image& Image::Picture(const wchar_t* resourceName) {
     picture_.Load(resourceName);
+    Invalidate();
+    return *this;
+}
+
+Image& Image::Picture(const Bitmap& source) {
+    picture_.Assign(source);
     Invalidate();
     return *this;
 }

@@ -32,6 +32,8 @@ class Image : public Fluent<Image, GraphicControl> {
 public:
     using Fluent::Fluent;
     Image& Picture(const wchar_t* resourceName);
+    // Shows a copy of another picture.
+    Image& Picture(const Bitmap& source);
     const Bitmap& Picture() const { return picture_; }
     Image& Stretch(bool on);
     void Paint(HDC dc) override;

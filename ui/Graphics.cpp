@@ -1,5 +1,9 @@
 #include "ui/Graphics.h"
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "ui/Application.h"
 
 namespace ui {
@@ -30,6 +34,16 @@ void Bitmap::Load(const wchar_t* resourceName) {
         width_ = height_ = 0;
         alpha_ = false;
     }
+}
+
+void Bitmap::Assign(const Bitmap& source) {
+    if (&source == this) return;
+    handle_.reset(source.Empty() ? nullptr
+                                 : static_cast<HBITMAP>(CopyImage(source.Handle(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    const bool copied = static_cast<bool>(handle_);
+    width_ = copied ? source.width_ : 0;
+    height_ = copied ? source.height_ : 0;
+    alpha_ = copied && source.alpha_;
 }
 
 void Canvas::Draw(int x, int y, const Bitmap& picture) const {
@@ -63,6 +77,63 @@ void Canvas::Tile(const Bitmap& tile, int width, int height) const {
         for (int x = 0; x < width; x += tile.Width()) Draw(x, y, tile);
 }
 
+namespace {
+// Calls each(line, length) for every line of a text; a line ends at CR, LF or CR LF, as it
+// does for DrawText.
+template <class Each>
+void ForEachLine(const std::wstring& text, Each each) {
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find_first_of(L"\r\n", start);
+        if (end == std::wstring::npos) end = text.size();
+        each(text.data() + start, static_cast<int>(end - start));
+        if (end + 1 < text.size() && text[end] == L'\r' && text[end + 1] == L'\n') ++end;
+        start = end + 1;
+    }
+}
+
+// The widest line of a text including what its last glyph reaches past its advance, as an
+// italic letter or an "f" does in many TrueType fonts; a label cut to the advances alone
+// would clip it.
+LONG InkWidth(HDC dc, const std::wstring& text) {
+    LONG widest = 0;
+    ForEachLine(text, [&](const wchar_t* line, int length) {
+        if (length == 0) return;
+        RECT r{0, 0, 0, 0};
+        DrawTextW(dc, line, length, &r, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_SINGLELINE);
+        ABC abc{};
+        const wchar_t last = line[length - 1];
+        const LONG overhang = GetCharABCWidthsW(dc, last, last, &abc) && abc.abcC < 0 ? -abc.abcC : 0;
+        widest = std::max(widest, r.right + overhang);
+    });
+    return widest;
+}
+}  // namespace
+
+// Wine draws some glyphs of a TrueType font wider than their metrics (an 11-pixel "f"
+// advances 4 pixels on the screen but measures 3), so text drawn with its own advances
+// outgrows the size measured for it; explicit advances keep the two equal.
+void Canvas::TextLines(int x, int y, const std::wstring& text) const {
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc_, &tm);
+    std::vector<int> advances;
+    ForEachLine(text, [&](const wchar_t* line, int length) {
+        if (std::wstring_view(line, static_cast<size_t>(length)).find(L'\t') != std::wstring_view::npos) {
+            RECT r{x, y, x, y};
+            DrawTextW(dc_, line, length, &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+            DrawTextW(dc_, line, length, &r, DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | DT_NOCLIP);
+        } else if (length > 0) {
+            // GetTextExtentExPoint gives the extent of each prefix; their differences are the advances.
+            advances.assign(static_cast<size_t>(length), 0);
+            SIZE size{};
+            GetTextExtentExPointW(dc_, line, length, 0, nullptr, advances.data(), &size);
+            for (size_t i = advances.size() - 1; i > 0; --i) advances[i] -= advances[i - 1];
+            ExtTextOutW(dc_, x, y, 0, nullptr, line, static_cast<UINT>(length), advances.data());
+        }
+        y += tm.tmHeight;
+    });
+}
+
 SIZE MeasureText(const std::wstring& text, const Font& font, int maxWidth) {
     WindowDC screen;
     UniqueFont hfont = font.Create();
@@ -71,6 +142,7 @@ SIZE MeasureText(const std::wstring& text, const Font& font, int maxWidth) {
     UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (maxWidth > 0 ? DT_WORDBREAK : 0);
     const std::wstring measured = text.empty() ? std::wstring(L" ") : text;
     DrawTextW(screen.get(), measured.c_str(), static_cast<int>(measured.size()), &r, flags);
+    if (maxWidth <= 0) r.right = std::max<LONG>(r.right, InkWidth(screen.get(), measured));
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 

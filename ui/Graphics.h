@@ -35,6 +35,8 @@ public:
     Bitmap() = default;
     explicit Bitmap(const wchar_t* resourceName);
     void Load(const wchar_t* resourceName);
+    // Makes this bitmap a copy of another one (its own handle, the same pixels).
+    void Assign(const Bitmap& source);
     bool Empty() const { return !handle_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -58,6 +60,10 @@ public:
     // Covers width x height with copies of a tile, row by row from the top, each row left
     // to right; the last row and column are cut off at the edges.
     void Tile(const Bitmap& tile, int width, int height) const;
+    // Writes a text of one or more lines (ending at CR, LF or CR LF) in the selected font,
+    // the first line's top left at x, y, every character at the advance the font's metrics
+    // give it: the text then covers the width MeasureText reports for it.
+    void TextLines(int x, int y, const std::wstring& text) const;
 
 private:
     HDC dc_;

@@ -386,8 +386,86 @@ def hand_cursor():
         f.write(icondir + entry + image)
 
 
+# ---- message dialog: question mark in a speech bubble, 39 x 40 ------------------------
+def arc_dist(px, py, cx, cy, rad, start, end):
+    """Distance to the circular arc from angle start to end (degrees, y down, start < end)."""
+    ang = math.degrees(math.atan2(py - cy, px - cx))
+    while ang < start:
+        ang += 360
+    if ang <= end:
+        return abs(math.hypot(px - cx, py - cy) - rad)
+    ends = [(cx + rad * math.cos(math.radians(a)), cy + rad * math.sin(math.radians(a))) for a in (start, end)]
+    return min(math.hypot(px - ex, py - ey) for ex, ey in ends)
+
+
+def in_bubble(x, y, grow=0.0):
+    """The bubble: an ellipse with a tail that points down to the lower left."""
+    cx, cy, rx, ry = 20.0, 16.5, 18.0 + grow, 15.0 + grow
+    if ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1.0:
+        return True
+    # tail: the triangle (9,25) (17,29) (4,38.5), grown outwards by grow
+    ax, ay, bx, by, tx, ty = 8.5, 24.0, 17.0, 29.0, 3.5, 38.5
+    def side(px, py, qx, qy, rx_, ry_):
+        return ((qx - px) * (ry_ - py) - (qy - py) * (rx_ - px)) / math.hypot(qx - px, qy - py)
+    s1 = side(ax, ay, bx, by, x, y); s2 = side(bx, by, tx, ty, x, y); s3 = side(tx, ty, ax, ay, x, y)
+    sign = 1 if side(ax, ay, bx, by, tx, ty) > 0 else -1
+    return min(s1 * sign, s2 * sign, s3 * sign) >= -grow
+
+
+def question_mark(x, y):
+    """Coverage test of the mark: a hook, its stem and the dot."""
+    cx, cy, rad, k = 20.0, 11.5, 5.2, 1.9
+    if arc_dist(x, y, cx, cy, rad, 160, 425) < k:
+        return True
+    ex = cx + rad * math.cos(math.radians(65)); ey = cy + rad * math.sin(math.radians(65))
+    if seg_dist(x, y, ex, ey, cx, cy + rad + 2.5) < k or seg_dist(x, y, cx, cy + rad + 2.5, cx, cy + rad + 3.8) < k:
+        return True
+    return math.hypot(x - cx, y - 26.2) < 2.3
+
+
+def confirmation_picture():
+    w, h = 39, 40
+    def shade(x, y):
+        if question_mark(x - 0.8, y - 0.8) and not question_mark(x, y) and in_bubble(x, y, -1.2):
+            return (10, 36, 110, 0.55)                 # the mark's shadow
+        if not in_bubble(x, y):
+            return None
+        if question_mark(x, y):
+            return (255, 255, 255, 1.0)
+        if not in_bubble(x, y, -1.3):
+            return (12, 40, 120, 1.0)                  # outline
+        t = max(0.0, min(1.0, (y - 2) / 34))           # lit from above
+        r, g, b = 150 - 125 * t, 195 - 120 * t, 255 - 45 * t
+        gloss = math.hypot((x - 15) / 11, (y - 8) / 5.5)
+        if gloss < 1.0:                                # a soft highlight near the top
+            f = 0.45 * (1 - gloss)
+            r, g, b = r + (255 - r) * f, g + (255 - g) * f, b + (255 - b) * f
+        return (r, g, b, 1.0)
+    write_bmp('confirmacion.bmp', w, h, render(w, h, shade), alpha=True)
+
+
+# ---- the No button's glyph: a red prohibition sign, 20 x 20 ---------------------------
+def no_glyph():
+    size = 20; c = size / 2; rad = 9.3
+    def shade(x, y):
+        d = math.hypot(x - c, y - c)
+        if d > rad:
+            return None
+        light = 1.0 - 0.4 * (y / size)
+        red = (215 * light + 25, 35 * light, 35 * light, 1.0)
+        if d > rad - 2.6:
+            return red if d < rad - 0.7 else (120, 16, 16, 1.0)
+        o = (rad - 2.6) * 0.72
+        if seg_dist(x, y, c - o, c - o, c + o, c + o) < 1.5:
+            return red
+        return (255, 255, 255, 1.0)
+    write_bmp('botonno.bmp', size, size, render(size, size, shade), alpha=True)
+
+
 if __name__ == '__main__':
     marble()
     cancel_glyph()
     tree_images()
     hand_cursor()
+    confirmation_picture()
+    no_glyph()

@@ -21,11 +21,15 @@ start_program() {
   prog=$!
 }
 
-# Waits (up to 20 s) for a visible window whose caption matches; prints its id.
+# Waits (up to 20 s) for a visible window whose caption matches; prints its id. Of several
+# (the program's taskbar entry carries its title too) the largest is taken.
 wait_window() {
   local id=""
   for _ in $(seq 100); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
+    id=$(for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
+           eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)"
+           echo "$(( ${WIDTH:-0} * ${HEIGHT:-0} )) $w"
+         done | sort -n | tail -n 1 | cut -d' ' -f2)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.2
   done

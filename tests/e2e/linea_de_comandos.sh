@@ -21,7 +21,7 @@ check "a folder that was not chosen is untouched" test "$before" = "$(tree_hash 
 
 # Escape, and then No: nothing changes and the program ends.
 make_tree "$work/queda"; before=$(tree_hash "$work/queda")
-for key in Escape n; do
+for key in Escape alt+n; do
   start_program "$(winpath "$work/queda")\\"
   id=$(wait_window 'Confirmaci') && press "$id" "$key"
   check "program ends after $key" wait_exit
