@@ -60,7 +60,10 @@ TForm1::TForm1() {
 
     PanelControl.Bounds(288, 248, 337, 73).BevelInner(BevelKind::Lowered).Color(colors::White);
     Label2.Bounds(8, 8).Font({L"MS Sans Serif", 11, Regular, colors::Navy}).Caption(L"Nº de Documentos a triturar:");
-    LabelNElementos.Bounds(144, 8).Font({L"MS Sans Serif", 11, Bold, colors::Red}).Caption(L"0");
+    // The count follows the caption at 144, or just after it where the font runs wider.
+    LabelNElementos.Bounds(std::max(144, Label2.Left() + Label2.Width() + 2), 8)
+        .Font({L"MS Sans Serif", 11, Bold, colors::Red})
+        .Caption(L"0");
     Label3.Bounds(216, 15).Caption(L"Panel de control");
     imgAcerca.Bounds(184, 8, 142, 27).Picture(L"ACERCA");
     imgOpciones.Bounds(16, 24, 158, 33).Picture(L"OPCIONES").Hint(L"Opciones de triturado");

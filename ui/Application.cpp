@@ -59,6 +59,7 @@ void Application::Initialize(const wchar_t* commandLine) {
         WNDCLASSEXW wc{};
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &Application::WindowProc;
+        wc.hIcon = LoadIconW(instance_, MAKEINTRESOURCEW(1));
         wc.hInstance = instance_;
         wc.lpszClassName = L"ui.Application";
         RegisterClassExW(&wc);

@@ -141,6 +141,7 @@ const wchar_t* WinControl::ContainerClass() {
         wc.lpfnWndProc = &WinControl::ContainerProc;
         wc.hInstance = App().Instance();
         wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.hIcon = LoadIconW(App().Instance(), MAKEINTRESOURCEW(1));
         wc.lpszClassName = L"ui.Container";
         RegisterClassExW(&wc);
         return L"ui.Container";

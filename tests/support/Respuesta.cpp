@@ -23,8 +23,9 @@ void PulsarTecla(WORD tecla) {
     SendInput(2, entrada, sizeof(INPUT));
 }
 
-RespuestaAutomatica::RespuestaAutomatica(std::wstring caption, WORD tecla, std::function<void()> despues)
-    : caption_(std::move(caption)), tecla_(tecla), despues_(std::move(despues)) {
+RespuestaAutomatica::RespuestaAutomatica(std::wstring caption, WORD tecla, std::function<void()> despues,
+                                         std::wstring clase)
+    : caption_(std::move(caption)), clase_(std::move(clase)), tecla_(tecla), despues_(std::move(despues)) {
     timer_ = SetTimer(nullptr, 0, 20, &RespuestaAutomatica::Tick);
     Respuestas()[timer_] = this;
 }
@@ -38,7 +39,7 @@ void CALLBACK RespuestaAutomatica::Tick(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = Respuestas().find(id);
     if (it == Respuestas().end()) return;
     RespuestaAutomatica& r = *it->second;
-    HWND ventana = FindWindowW(nullptr, r.caption_.c_str());
+    HWND ventana = FindWindowW(r.clase_.empty() ? nullptr : r.clase_.c_str(), r.caption_.c_str());
     if (!ventana || !IsWindowVisible(ventana) || !IsWindowEnabled(ventana)) return;
     KillTimer(nullptr, id);
     Respuestas().erase(it);

@@ -11,7 +11,9 @@ namespace prueba {
 
 class RespuestaAutomatica {
 public:
-    RespuestaAutomatica(std::wstring caption, WORD tecla, std::function<void()> despues = {});
+    // clase narrows the search to one window class (L"#32770" for a message box).
+    RespuestaAutomatica(std::wstring caption, WORD tecla, std::function<void()> despues = {},
+                        std::wstring clase = {});
     ~RespuestaAutomatica();
     RespuestaAutomatica(const RespuestaAutomatica&) = delete;
     RespuestaAutomatica& operator=(const RespuestaAutomatica&) = delete;
@@ -20,6 +22,7 @@ public:
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     std::wstring caption_;
+    std::wstring clase_;
     WORD tecla_;
     std::function<void()> despues_;
     UINT_PTR timer_ = 0;
