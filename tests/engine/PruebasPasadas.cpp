@@ -12,21 +12,9 @@ constexpr UINT kMarca = WM_APP + 1;
 constexpr UINT_PTR kSubclase = 1, kTemporizador = 1;
 }  // namespace
 
-CarpetaTemporal::CarpetaTemporal() {
-    static int serie = 0;
-    do {
-        ruta_ = std::filesystem::temp_directory_path() /
-                (L"sobrescribir-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++serie));
-    } while (!std::filesystem::create_directory(ruta_));
-}
-
-CarpetaTemporal::~CarpetaTemporal() {
-    std::error_code error;
-    std::filesystem::remove_all(ruta_, error);
-}
-
-std::wstring CarpetaTemporal::Archivo(const std::wstring& nombre, uint64_t tamano, uint8_t byte) const {
-    const auto ruta = ruta_ / nombre;
+std::wstring ArchivoLleno(const prueba::CarpetaTemporal& carpeta, const std::wstring& nombre, uint64_t tamano,
+                          uint8_t byte) {
+    const std::filesystem::path ruta = carpeta / nombre;
     std::ofstream archivo(ruta, std::ios::binary);
     const std::vector<char> trozo(1 << 20, static_cast<char>(byte));
     for (uint64_t hechos = 0; hechos < tamano; hechos += trozo.size())
@@ -34,13 +22,13 @@ std::wstring CarpetaTemporal::Archivo(const std::wstring& nombre, uint64_t taman
     return ruta.wstring();
 }
 
-std::vector<uint8_t> LeerArchivo(const std::wstring& ruta) {
+std::vector<uint8_t> LeerBytes(const std::wstring& ruta) {
     std::ifstream archivo{std::filesystem::path(ruta), std::ios::binary};
     return {std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>()};
 }
 
 bool TodoEs(const std::wstring& ruta, uint64_t tamano, uint8_t byte) {
-    const auto bytes = LeerArchivo(ruta);
+    const auto bytes = LeerBytes(ruta);
     return bytes.size() == tamano && std::all_of(bytes.begin(), bytes.end(), [=](uint8_t b) { return b == byte; });
 }
 

@@ -12,22 +12,12 @@
 #include <vector>
 
 #include "engine/UProgreso.h"
+#include "support/Archivos.h"
 
-// A fresh folder under %TEMP%, removed with its files at the end of the test.
-class CarpetaTemporal {
-public:
-    CarpetaTemporal();
-    ~CarpetaTemporal();
-    CarpetaTemporal(const CarpetaTemporal&) = delete;
-    CarpetaTemporal& operator=(const CarpetaTemporal&) = delete;
-    // A file in the folder holding `tamano` copies of `byte`.
-    std::wstring Archivo(const std::wstring& nombre, uint64_t tamano, uint8_t byte = 0x5A) const;
-
-private:
-    std::filesystem::path ruta_;
-};
-
-std::vector<uint8_t> LeerArchivo(const std::wstring& ruta);
+// A file in the folder holding `tamano` copies of `byte`.
+std::wstring ArchivoLleno(const prueba::CarpetaTemporal& carpeta, const std::wstring& nombre, uint64_t tamano,
+                          uint8_t byte = 0x5A);
+std::vector<uint8_t> LeerBytes(const std::wstring& ruta);
 // Whether the file has `tamano` bytes, every one of them `byte`.
 bool TodoEs(const std::wstring& ruta, uint64_t tamano, uint8_t byte);
 // Presses the progress window's Cancelar button as a click would, through the button itself.

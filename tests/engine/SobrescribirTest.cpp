@@ -55,10 +55,10 @@ protected:
         return o;
     }
     std::wstring Archivo(uint64_t tamano, uint8_t byte = 0x5A) {
-        return carpeta.Archivo(L"archivo" + std::to_wstring(++archivos_) + L".dat", tamano, byte);
+        return ArchivoLleno(carpeta, L"archivo" + std::to_wstring(++archivos_) + L".dat", tamano, byte);
     }
 
-    CarpetaTemporal carpeta;
+    prueba::CarpetaTemporal carpeta;
     std::unique_ptr<TFProgreso> ventana = std::make_unique<TFProgreso>();
 
 private:
@@ -80,7 +80,7 @@ TEST_F(Sobrescribir, SizesAfterEachMethod) {
         SCOPED_TRACE("method " + std::to_string(c.metodo) + ", " + std::to_string(c.antes) + " bytes");
         const auto ruta = Archivo(c.antes);
         EXPECT_TRUE(kMetodos[c.metodo - 1](*ventana, ruta, 1));
-        const auto bytes = LeerArchivo(ruta);
+        const auto bytes = LeerBytes(ruta);
         ASSERT_EQ(bytes.size(), c.despues);
         // Nothing of the old contents survives anywhere in the file.
         if (c.metodo != 1 && c.metodo != 3) { EXPECT_TRUE(std::find(bytes.begin(), bytes.end(), 0x5A) == bytes.end()); }
@@ -116,7 +116,7 @@ TEST_F(Sobrescribir, Method1DrawsAFreshRandomBlockPerPassAndRepeatsIt) {
         const auto ruta = Archivo(10000);
         EXPECT_TRUE(SobrescribirMetodo1(*ventana, ruta, pasadas));
         const auto& bloque = pasadas == 1 ? primero : segundo;
-        const auto bytes = LeerArchivo(ruta);
+        const auto bytes = LeerBytes(ruta);
         ASSERT_EQ(bytes.size(), 10000u);
         for (size_t i = 0; i < bytes.size(); ++i) ASSERT_EQ(bytes[i], bloque[i % 4096]) << "at byte " << i;
         uint32_t tras = 0;  // 4096 draws per pass
@@ -140,7 +140,7 @@ TEST_F(Sobrescribir, Method3WritesItsRandomBufferFromTheLastByteOnAndClearsAttri
     uint32_t estado = semilla;
     const auto azar = Sorteos(estado, 65536, 255);
 
-    const auto bytes = LeerArchivo(ruta);
+    const auto bytes = LeerBytes(ruta);
     ASSERT_EQ(bytes.size(), tamano);
     EXPECT_EQ(bytes[tamano - 1], azar[0]);  // the last byte gets the buffer's first byte
     for (size_t i = 0; i + 1 < tamano; ++i) ASSERT_EQ(bytes[i], azar[i % 65536]) << "at byte " << i;
@@ -151,7 +151,7 @@ TEST_F(Sobrescribir, Method3WritesItsRandomBufferFromTheLastByteOnAndClearsAttri
     semilla = EstadoGenerador();
     for (int i = 0; i < 65536; ++i) semilla = Anterior(semilla);
     estado = semilla;
-    EXPECT_EQ(LeerArchivo(unByte), std::vector<uint8_t>{DrawBelow(estado, 255)});
+    EXPECT_EQ(LeerBytes(unByte), std::vector<uint8_t>{DrawBelow(estado, 255)});
 }
 
 TEST_F(Sobrescribir, PassFrameMovesTheBarAndCountsPasses) {
@@ -308,7 +308,7 @@ TEST_F(Sobrescribir, LongPassKeepsTheWindowAnswering) {
     // Pass 1 ran to its end: its random block covers the whole file.
     uint32_t estado = 0;
     const auto bloque = Sorteos(estado, 4096, 256);
-    const auto bytes = LeerArchivo(ruta);
+    const auto bytes = LeerBytes(ruta);
     ASSERT_EQ(bytes.size(), tamano);
     for (size_t i = 0; i < bytes.size(); i += 4096) ASSERT_EQ(0, memcmp(&bytes[i], bloque.data(), 4096)) << i;
 
