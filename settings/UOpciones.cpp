@@ -20,8 +20,8 @@ namespace {
 // Where the settings are stored: HKEY_CURRENT_USER\Trituradora\Opciones, every value a text.
 const wchar_t kClave[] = L"Trituradora";
 const wchar_t kSeccion[] = L"Opciones";
-const wchar_t* const kMetodos[] = {L"Usar Método nº1", L"Usar Método nº2", L"Usar Método nº3", L"Usar Método nº4",
-                                   L"Usar Método nº5"};
+const wchar_t* const kMetodos[] = {L"Usar Método nº1", L"Usar Método nº2", L"Usar Método nº3",
+                                   L"Usar Método nº4", L"Usar Método nº5"};
 const wchar_t kTruncar[] = L"Truncar el archivo";
 const wchar_t kRenombrar[] = L"Cambiar el nombre";
 const wchar_t kCambiarFecha[] = L"Cambiar la fecha";
@@ -75,8 +75,9 @@ TFOpciones::TFOpciones() {
     PanelOpciones.Bounds(45, 136, 255, 305).Color(colors::White).BevelInner(BevelKind::Lowered);
     CBMetodo1.Bounds(16, 8, 225, 17).Caption(L"Usar Método de triturado nº 1 (obligatorio)").Enabled(false);
     const auto metodos = Metodos();
-    for (int k = 2; k <= 5; ++k)
-        metodos[k - 1]->Bounds(16, 32 * (k - 1), 209, 25).Caption(L"Añadir Método de triturado nº " + std::to_wstring(k));
+    for (int k = 2; k <= 5; ++k)  // at 32, 64, 96 and 128
+        metodos[k - 1]->Bounds(16, 32 * (k - 1), 209, 25)
+            .Caption(L"Añadir Método de triturado nº " + std::to_wstring(k));
     Bevel2.Bounds(0, 160, 255, 9);
     CBTruncar.Bounds(16, 176, 209, 25).Caption(L"Truncar el tamaño del archivo a \"0\"");
     CBRenombrar.Bounds(16, 208, 209, 25).Caption(L"Cambiar el nombre del archivo");

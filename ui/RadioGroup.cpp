@@ -10,7 +10,8 @@ namespace ui {
 // plain (not automatic) kind.
 class RadioGroup::Button : public WinControl {
 public:
-    Button(RadioGroup* group, int index, const std::wstring& caption) : WinControl(group), group_(group), index_(index) {
+    Button(RadioGroup* group, int index, const std::wstring& caption)
+        : WinControl(group), group_(group), index_(index) {
         CreateHandle(L"BUTTON", WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, 0, caption.c_str());
         SetWindowSubclass(Handle(), &Button::Keys, 0, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -24,7 +25,9 @@ public:
 
 private:
     static LRESULT CALLBACK Keys(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR data) {
-        const int delta = msg != WM_KEYDOWN ? 0 : (wp == VK_LEFT || wp == VK_UP) ? -1 : (wp == VK_RIGHT || wp == VK_DOWN) ? 1 : 0;
+        int delta = 0;
+        if (msg == WM_KEYDOWN && (wp == VK_LEFT || wp == VK_UP)) delta = -1;
+        if (msg == WM_KEYDOWN && (wp == VK_RIGHT || wp == VK_DOWN)) delta = 1;
         if (delta != 0) {
             auto* self = reinterpret_cast<Button*>(data);
             self->group_->Step(self->index_, delta);

@@ -34,6 +34,7 @@ protected:
                 d.CBMetodo5.Checked()};
     }
     using V = std::vector<bool>;
+    using Textos = std::vector<std::wstring>;
 };
 
 TEST(NumeroDeTexto, LasReglasDeLosValoresGuardados) {
@@ -73,7 +74,7 @@ TEST_F(Opciones, PrimerArranqueSinNadaGuardadoYAceptarSinTocarNada) {
     TeclaLuego(dialogo.Handle(), VK_RETURN);  // Enter presses Aceptar, the default button
     EXPECT_EQ(MostrarModal(dialogo), ui::mrOk);
     EXPECT_FALSE(dialogo.Visible());
-    EXPECT_EQ(Guardados(), (std::vector<std::wstring>{L"1", L"0", L"0", L"0", L"0", L"1", L"1", L"1", L"1", L"1", L"0"}));
+    EXPECT_EQ(Guardados(), (Textos{L"1", L"0", L"0", L"0", L"0", L"1", L"1", L"1", L"1", L"1", L"0"}));
     EXPECT_EQ(Nombres(HKEY_CURRENT_USER, kOpciones, true).size(), 11u);  // nothing else
     // Accepting wrote the page-file value from the hidden, cleared box, and left no Explorer entries.
     const auto paginacion = LeerValor(HKEY_LOCAL_MACHINE, kMemoria, kPaginacion);
@@ -167,7 +168,7 @@ TEST_F(Opciones, CancelarDevuelveLoGuardadoYAceptarLoGuarda) {
     PulsarLuego(dialogo.RG_NPasadas.ItemHandle(4));
     PulsarLuego(dialogo.BitBtnAceptar.Handle());
     EXPECT_EQ(MostrarModal(dialogo), ui::mrOk);
-    EXPECT_EQ(Guardados(), (std::vector<std::wstring>{L"1", L"1", L"1", L"0", L"0", L"0", L"1", L"1", L"1", L"4", L"0"}));
+    EXPECT_EQ(Guardados(), (Textos{L"1", L"1", L"1", L"0", L"0", L"0", L"1", L"1", L"1", L"4", L"0"}));
     EXPECT_EQ(NMetodos, 3);
 
     // Edits, then Escape: the controls show the registry again, NMetodos counts them.
@@ -213,7 +214,7 @@ TEST_F(Opciones, UltraRapidoOcultaLosPanelesPeroSusEstadosSeGuardanYCargan) {
     EXPECT_TRUE(OpcionesActuales().UltraRapido);
     dialogo.Hide();
     dialogo.GuardarOpciones();
-    EXPECT_EQ(Guardados(), (std::vector<std::wstring>{L"1", L"1", L"0", L"0", L"0", L"1", L"1", L"1", L"0", L"3", L"1"}));
+    EXPECT_EQ(Guardados(), (Textos{L"1", L"1", L"0", L"0", L"0", L"1", L"1", L"1", L"0", L"3", L"1"}));
 
     TFOpciones otro;  // as at the next start
     otro.DoCreate();
