@@ -74,18 +74,4 @@ TEST_F(Casillas, LasFlechasMuevenLaEleccionPorElGrupoYDanLaVuelta) {
     EXPECT_EQ(grupo.ItemIndex(), 4);
 }
 
-TEST_F(Casillas, LasEntradasOcupanColumnasIgualesBajoElTitulo) {
-    RECT primera, ultima;
-    GetWindowRect(grupo.ItemHandle(0), &primera);
-    GetWindowRect(grupo.ItemHandle(4), &ultima);
-    MapWindowPoints(nullptr, grupo.Handle(), reinterpret_cast<POINT*>(&primera), 2);
-    MapWindowPoints(nullptr, grupo.Handle(), reinterpret_cast<POINT*>(&ultima), 2);
-    EXPECT_EQ(primera.left, 8);
-    EXPECT_EQ(primera.right - primera.left, (255 - 10) / 5);
-    EXPECT_EQ(ultima.left, 8 + 4 * (255 - 10) / 5);
-    EXPECT_EQ(ultima.top, primera.top);
-    EXPECT_GT(primera.top, 0);
-    EXPECT_LE(primera.bottom, 49);
-}
-
 }  // namespace
