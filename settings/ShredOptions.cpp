@@ -1,22 +1,35 @@
 #include "settings/ShredOptions.h"
 
-#include <cwchar>
+#include "settings/Numeros.h"
 
 int NMetodos = 1;
 
 namespace {
-std::function<ShredOptions()>& Fuente() {
-    static std::function<ShredOptions()> fuente;
+struct Fuente {
+    std::function<ShredOptions()> opciones;
+    std::function<std::wstring()> textoPasadas;
+};
+Fuente& LaFuente() {
+    static Fuente fuente;
     return fuente;
+}
+
+// The text of the selected entry; empty with none selected.
+std::wstring TextoPasadas() {
+    if (LaFuente().textoPasadas) return LaFuente().textoPasadas();
+    const int indice = OpcionesActuales().NPasadas;
+    if (indice < 0 || indice >= static_cast<int>(std::size(kEntradasPasadas))) return L"";
+    return kEntradasPasadas[indice];
 }
 }  // namespace
 
-ShredOptions OpcionesActuales() { return Fuente() ? Fuente()() : ShredOptions{}; }
+ShredOptions OpcionesActuales() { return LaFuente().opciones ? LaFuente().opciones() : ShredOptions{}; }
 
-void FijarFuenteOpciones(std::function<ShredOptions()> fuente) { Fuente() = std::move(fuente); }
+void FijarFuenteOpciones(std::function<ShredOptions()> fuente, std::function<std::wstring()> textoPasadas) {
+    LaFuente() = Fuente{std::move(fuente), std::move(textoPasadas)};
+}
 
 int PasadasSeleccionadas() {
-    const int indice = OpcionesActuales().NPasadas;
-    if (indice < 0 || indice >= static_cast<int>(std::size(kEntradasPasadas))) return 0;
-    return static_cast<int>(std::wcstol(kEntradasPasadas[indice], nullptr, 10));
+    constexpr int kPasadasSinEntrada = 10;  // those of the default entry
+    return NumeroDeTexto(TextoPasadas(), kPasadasSinEntrada);
 }
