@@ -221,7 +221,7 @@ TEST_F(Mensajes, ALongPathBreaksAtWordsOrAtTheLastCharacterThatFits) {
                     L"cuentas y balances del ejercicio pasado, versión revisada y definitiva.xls",
                     true);
     ComprobarCortes(L"C:\\Documentos\\proyectos\\cliente_importante\\documentacion_tecnica_definitiva\\"
-                    L"especificacion_de_requisitos_version_final_revisada_y_aprobada_por_la_direccion.pdf",
+                    L"memoria_de_requisitos_version_final_revisada_y_aprobada_por_la_direccion.pdf",
                     false);
 }
 

@@ -12,7 +12,7 @@ TEST(TextLines, ALabelsInkStaysWithinItsWidth) {
     // Wine draws an "f" wider than it measures; many of them would push the end of the line
     // past the label, and its parent would cut off the last letters.
     label.Font({L"MS Sans Serif", 11, ui::Regular, ui::colors::Navy})
-        .Caption(L"\rdefinitiva\\especificación final, fff ffff fffff revisada.pdf\r\nx");
+        .Caption(L"\rdefinitiva\\memoria anual final, fff ffff fffff revisada.pdf\r\nx");
     const int w = label.Width() + 40, h = label.Height() + 20;
     ui::WindowDC screen;
     ui::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
