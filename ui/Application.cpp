@@ -6,6 +6,7 @@
 
 #include "ui/Controls.h"
 #include "ui/Exception.h"
+#include "ui/Hint.h"
 
 namespace ui {
 
@@ -181,6 +182,7 @@ bool Application::HandleDialogKeys(const MSG& msg) {
 }
 
 void Application::Dispatch(MSG& msg) {
+    Hints().MessageSeen(msg);  // the hint rules see every message before it is handled
     try {
         if (HandleDialogKeys(msg)) return;
     } catch (const std::exception& error) {  // a click run by a key
