@@ -101,6 +101,7 @@ void TForm1::FormCreate() {
     for (Control* c : std::initializer_list<Control*>{&ImgOn, &BitBtnVerDocs, &LabelWeb, &imgAcerca, &imgOpciones,
                                                       &imgVerDocs, &BitBtnRefrescar})
         c->SetCursor(100);
+    VelHint1 = std::make_unique<TVelHint>(this);
     ListaTriturar.clear();
     ArbolDirectorios1 = std::make_unique<TArbolDirectorios>(&PanelArbol);
     ArbolDirectorios1->Name = L"ArbolDirectorios1";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/ArbolDirectorios.h"
+#include "controls/Velhint.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
@@ -51,6 +52,7 @@ public:
     ui::MenuItem* mnuOpciones = nullptr;
 
     // Created at start and owned by the window.
+    std::unique_ptr<TVelHint> VelHint1;
     std::vector<std::wstring> ListaTriturar;
     std::unique_ptr<TArbolDirectorios> ArbolDirectorios1;
 
