@@ -5,6 +5,7 @@
 #include "app/Creditos.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/Umensajes.h"
+#include "engine/Rutas.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
 #include "settings/ShredOptions.h"
@@ -15,20 +16,6 @@
 using namespace ui;
 
 TForm1* Form1 = nullptr;
-
-namespace {
-bool MismoTextoSinMayusculas(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
-
-// The confirmation text: the heading, one path per line, an empty line and the question.
-std::wstring TextoConfirmacion(const std::vector<std::wstring>& rutas) {
-    std::wstring texto = L"Va a triturar de forma definitiva:\r\n";
-    for (const auto& ruta : rutas) texto += ruta + L"\r\n";
-    return texto + L"\r\n¿Está seguro?";
-}
-}  // namespace
 
 TForm1::TForm1() {
     Caption(L"Trituradora de documentos");
@@ -128,7 +115,7 @@ void TForm1::TrituradoraDragDrop(Control& /*source*/) {
     const std::wstring ruta = ArbolDirectorios1->CarpetaActual();
     if (ruta.empty()) return;
     if (std::any_of(ListaTriturar.begin(), ListaTriturar.end(),
-                    [&](const std::wstring& r) { return MismoTextoSinMayusculas(r, ruta); }))
+                    [&](const std::wstring& r) { return MismaRuta(r, ruta); }))
         return;
     ListaTriturar.push_back(ruta);
     MostrarLista();

@@ -90,3 +90,9 @@ int MostrarMensaje(const std::wstring& texto) {
     FMensajes = anterior;
     return respuesta;
 }
+
+std::wstring TextoConfirmacion(const std::vector<std::wstring>& rutas) {
+    std::wstring texto = L"Va a triturar de forma definitiva:\r\n";
+    for (const auto& ruta : rutas) texto += ruta + L"\r\n";
+    return texto + L"\r\n¿Está seguro?";
+}

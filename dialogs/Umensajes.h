@@ -2,6 +2,7 @@
 // The confirmation dialog: a borderless, always-on-top window with a blue frame, a centred
 // title, a question-mark picture, the text, and the answers "&Si", "&No" and "Cancelar".
 #include <string>
+#include <vector>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -41,3 +42,7 @@ extern TFMensajes* FMensajes;
 // breaks). Answers 1 for "&Si", 2 for "&No", and 0 for "Cancelar" or any other way of
 // closing the window.
 int MostrarMensaje(const std::wstring& texto);
+
+// The question asked before a run: the heading, one path per line, an empty line and
+// "¿Está seguro?".
+std::wstring TextoConfirmacion(const std::vector<std::wstring>& rutas);

@@ -50,11 +50,6 @@ std::wstring RutaCompleta(const std::wstring& ruta) {
     n = GetLongPathNameW(completa.c_str(), larga.data(), static_cast<DWORD>(larga.size()));
     return std::wstring(larga.data(), n);
 }
-
-bool MismaRuta(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
-           CSTR_EQUAL;
-}
 }  // namespace
 
 bool EsEnlace(const std::wstring& ruta) {

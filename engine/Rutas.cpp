@@ -16,6 +16,11 @@ std::wstring RutaApi(const std::wstring& ruta) {
     return L"\\\\?\\" + completa;
 }
 
+bool MismaRuta(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(), static_cast<int>(b.size()), TRUE) ==
+           CSTR_EQUAL;
+}
+
 std::wstring IncluirBarra(std::wstring ruta) {
     if (ruta.empty() || ruta.back() != L'\\') ruta += L'\\';
     return ruta;

@@ -7,6 +7,8 @@
 // The form of a path to hand to the file API: paths too long for the classic limit get the
 // "\\?\" prefix (after being made absolute), so that they work like any other.
 std::wstring RutaApi(const std::wstring& ruta);
+// Whether two paths are the same text when letter case is ignored.
+bool MismaRuta(const std::wstring& a, const std::wstring& b);
 // The path with a trailing backslash.
 std::wstring IncluirBarra(std::wstring ruta);
 // The path up to and including its last backslash (empty when it has none).

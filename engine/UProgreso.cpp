@@ -64,10 +64,7 @@ void TFProgreso::FormCreate() {
 
     App().ShowMainForm = false;
     std::vector<std::wstring> lista(argumentos.begin(), argumentos.end());
-    std::wstring texto = L"Va a triturar de forma definitiva:\r\n";
-    for (const auto& ruta : lista) texto += ruta + L"\r\n";
-    texto += L"\r\n¿Está seguro?";
-    if (MostrarMensaje(texto) == 1) {
+    if (MostrarMensaje(TextoConfirmacion(lista)) == 1) {
         Show();
         TriturarLista(*this, lista, PasadasSeleccionadas());
         Hide();
