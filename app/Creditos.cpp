@@ -1,8 +1,5 @@
 #include "app/Creditos.h"
 
-#include <windows.h>
-#include <shellapi.h>
+#include "app/AbrirDireccion.h"
 
-void AbrirEnNavegador(const std::wstring& direccion) {
-    ShellExecuteW(nullptr, L"open", direccion.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-}
+void AbrirEnNavegador(const std::wstring& direccion) { AbrirDireccion(nullptr, direccion, SW_SHOWNORMAL); }

@@ -1,9 +1,62 @@
 #include "dialogs/UVisitanos.h"
 
+#include "app/AbrirDireccion.h"
+#include "app/Creditos.h"
+
+using namespace ui;
+
 TFVisitanos* FVisitanos = nullptr;
 
 TFVisitanos::TFVisitanos() {
-    Border(ui::BorderStyle::None);
+    Border(BorderStyle::None);
     ClientSize(533, 159);
-    Position(ui::FormPosition::ScreenCenter);
+    Position(FormPosition::ScreenCenter);
+
+    Panel1.AlignClient().Color(colors::Silver).BevelInner(BevelKind::Lowered).BorderWidth(5);
+    Bevel1.AlignClient();
+    Bevel1.OnPaint = [this](Canvas& c) { Bevel1Paint(c); };
+    Image.Bounds(16, 24, 500, 78).Stretch(true).Picture(L"VISITANOS1");
+    const wchar_t* const banderolas[] = {L"VISITANOS1", L"VISITANOS2", L"VISITANOS3",
+                                         L"VISITANOS4", L"VISITANOS5", L"VISITANOS6"};
+    for (int i = 0; i < 6; ++i) marcos_[i]->Bounds(16, 24, 500, 78).Visible(false).Picture(banderolas[i]);
+    BitBtn1.Bounds(184, 112, 153, 33).Caption(L"Aceptar").Glyph(L"VISITANOSOK").ModalResult(mrOk).Default(true);
+    Timer1.Interval(1000).Enabled(false);
+
+    OnCreate = [this] { FormCreate(); };
+    OnShow = [this] { FormShow(); };
+    OnClose = [this](CloseAction& action) { FormClose(action); };
+    Timer1.OnTimer = [this] { Timer1Timer(); };
+}
+
+void TFVisitanos::FormCreate() {
+    ImagenActual = 1;
+    BitBtn1.Cursor(100);
+}
+
+void TFVisitanos::FormShow() { Timer1.Enabled(true); }
+
+// Frames 1, 2, ..., 6, 1, ... one a tick.
+void TFVisitanos::Timer1Timer() {
+    ImagenActual = ImagenActual % 6 + 1;
+    Image.Picture(marcos_[ImagenActual - 1]->Picture());
+}
+
+// However the window is closed, the web site opens.
+void TFVisitanos::FormClose(CloseAction& /*action*/) {
+    Timer1.Enabled(false);
+    Hide();
+    AbrirDireccion(nullptr, kWeb, SW_SHOWMAXIMIZED);
+}
+
+// A raised frame: a highlight outline over a shadow outline one pixel down and right.
+void TFVisitanos::Bevel1Paint(Canvas& canvas) {
+    const int w = Bevel1.Width(), h = Bevel1.Height();
+    auto contorno = [&](int l, int t, int r, int b, COLORREF color) {
+        canvas.FillRect(RECT{l, t, r + 1, t + 1}, color);
+        canvas.FillRect(RECT{l, b, r + 1, b + 1}, color);
+        canvas.FillRect(RECT{l, t, l + 1, b + 1}, color);
+        canvas.FillRect(RECT{r, t, r + 1, b + 1}, color);
+    };
+    contorno(1, 1, w - 1, h - 1, GetSysColor(COLOR_BTNSHADOW));
+    contorno(0, 0, w - 2, h - 2, GetSysColor(COLOR_BTNHIGHLIGHT));
 }

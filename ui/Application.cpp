@@ -181,11 +181,25 @@ bool Application::HandleDialogKeys(const MSG& msg) {
     }
 }
 
+namespace {
+// Hands a typed character to its form's key-press handler first; true when the handler
+// swallowed it.
+bool PreviewKeyPress(MSG& msg) {
+    if (msg.message != WM_CHAR) return false;
+    auto* form = dynamic_cast<Form*>(WinControl::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    if (!form || !form->OnKeyPress) return false;
+    auto key = static_cast<wchar_t>(msg.wParam);
+    form->OnKeyPress(key);
+    msg.wParam = key;
+    return key == 0;
+}
+}  // namespace
+
 void Application::Dispatch(MSG& msg) {
     Hints().MessageSeen(msg);  // the hint rules see every message before it is handled
     try {
-        if (HandleDialogKeys(msg)) return;
-    } catch (const std::exception& error) {  // a click run by a key
+        if (HandleDialogKeys(msg) || PreviewKeyPress(msg)) return;
+    } catch (const std::exception& error) {  // a click or a handler run by a key
         ShowException(error);
         return;
     }

@@ -18,6 +18,9 @@ unsigned ShiftFromKeys(WPARAM keys) {
     if (keys & MK_SHIFT) shift |= ssShift;
     if (keys & MK_CONTROL) shift |= ssCtrl;
     if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+    if (keys & MK_LBUTTON) shift |= ssLeft;
+    if (keys & MK_RBUTTON) shift |= ssRight;
+    if (keys & MK_MBUTTON) shift |= ssMiddle;
     return shift;
 }
 }  // namespace
@@ -228,7 +231,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEMOVE:
         return MouseMessage(msg, wp, lp);
     case WM_CAPTURECHANGED:
-        captured_ = nullptr;
+        if (reinterpret_cast<HWND>(lp) != Handle()) captured_ = nullptr;  // not when capturing anew
         return 0;
     default:
         break;
@@ -279,6 +282,16 @@ GraphicControl* WinControl::GraphicAt(POINT p) const {
         if (PtInRect(&r, p)) return graphic;
     }
     return nullptr;
+}
+
+void WinControl::CaptureMouse(GraphicControl* child) {
+    if (child) {
+        SetCapture(Handle());
+        captured_ = child;
+    } else {
+        captured_ = nullptr;
+        if (GetCapture() == Handle()) ReleaseCapture();
+    }
 }
 
 bool WinControl::SetCursorFor(HWND target) {

@@ -15,8 +15,8 @@ class WinControl;
 class Form;
 
 enum class MouseButton { Left, Right, Middle };
-// Shift state bits handed to mouse handlers.
-enum ShiftState : unsigned { ssShift = 1, ssCtrl = 2, ssAlt = 4 };
+// Shift state bits handed to mouse handlers: the keys, and the mouse buttons held down.
+enum ShiftState : unsigned { ssShift = 1, ssCtrl = 2, ssAlt = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
 
 using MouseHandler = std::function<void(MouseButton, unsigned shift, int x, int y)>;
 using MoveHandler = std::function<void(unsigned shift, int x, int y)>;
@@ -134,6 +134,10 @@ public:
     void Realign();
     // The topmost visible graphic child at a point of the client area, or null.
     GraphicControl* GraphicAt(POINT p) const;
+    // Sends every mouse message to a graphic child, wherever the pointer is, as a button
+    // press on it does; null gives the capture up.
+    void CaptureMouse(GraphicControl* child);
+    GraphicControl* MouseCaptureControl() const { return captured_; }
 
     // Notifications the parent forwards from the Win32 control.
     virtual void Command(WORD /*code*/) {}

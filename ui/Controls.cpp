@@ -41,10 +41,19 @@ Label& Label::WordWrap(bool on) {
     return *this;
 }
 
+Label& Label::Alignment(TextAlign align) {
+    align_ = align;
+    AdjustSize();
+    Invalidate();
+    return *this;
+}
+
 void Label::AdjustSize() {
     if (!autoSize_) return;
     SIZE s = MeasureText(caption_, font_, wordWrap_ ? width_ : 0);
-    SetBounds(left_, top_, wordWrap_ ? width_ : s.cx, s.cy);
+    const int width = wordWrap_ ? width_ : s.cx;
+    const int left = align_ == TextAlign::Right ? left_ + width_ - width : left_;
+    SetBounds(left, top_, width, s.cy);
 }
 
 void Label::Paint(HDC dc) {
@@ -53,10 +62,15 @@ void Label::Paint(HDC dc) {
     SelectGuard select(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? font_.Color : GetSysColor(COLOR_GRAYTEXT));
-    if (wordWrap_)
-        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
-    else
-        Canvas(dc).TextLines(0, 0, caption_);
+    if (wordWrap_) {
+        DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r,
+                  DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK |
+                      (align_ == TextAlign::Center ? DT_CENTER : align_ == TextAlign::Right ? DT_RIGHT : 0));
+    } else {
+        // Centred or right-aligned, the text is placed as one block within the width.
+        const int room = align_ == TextAlign::Left ? 0 : width_ - MeasureText(caption_, font_).cx;
+        Canvas(dc).TextLines(align_ == TextAlign::Center ? room / 2 : room, 0, caption_);
+    }
 }
 
 // ---- Image ------------------------------------------------------------------------------
@@ -137,9 +151,25 @@ Panel& Panel::BorderWidth(int width) {
     return *this;
 }
 
+Panel& Panel::BevelWidth(int width) {
+    bevelWidth_ = width;
+    Realign();
+    Invalidate();
+    return *this;
+}
+
+Panel& Panel::SingleBorder(bool on) {
+    const LONG_PTR ex = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
+    SetWindowLongPtrW(Handle(), GWL_EXSTYLE, on ? ex | WS_EX_CLIENTEDGE : ex & ~WS_EX_CLIENTEDGE);
+    SetWindowPos(Handle(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    Realign();
+    Invalidate();
+    return *this;
+}
+
 RECT Panel::ChildArea() const {
     RECT r = WinControl::ChildArea();
-    const int inset = (outer_ != BevelKind::None) + (inner_ != BevelKind::None) + borderWidth_;
+    const int inset = bevelWidth_ * ((outer_ != BevelKind::None) + (inner_ != BevelKind::None)) + borderWidth_;
     InflateRect(&r, -inset, -inset);
     return r;
 }
@@ -148,9 +178,9 @@ void Panel::PaintBackground(HDC dc) {
     RECT r;
     GetClientRect(Handle(), &r);
     Canvas(dc).FillRect(r, color_);
-    Frame3D(dc, r, outer_);
+    for (int i = 0; i < bevelWidth_; ++i) Frame3D(dc, r, outer_);
     InflateRect(&r, -borderWidth_, -borderWidth_);
-    Frame3D(dc, r, inner_);
+    for (int i = 0; i < bevelWidth_; ++i) Frame3D(dc, r, inner_);
 }
 
 // ---- BitBtn -----------------------------------------------------------------------------

@@ -7,6 +7,8 @@
 
 namespace ui {
 
+enum class TextAlign { Left, Center, Right };
+
 // A text painted by its parent; by default it sizes itself to its text and is transparent.
 class Label : public Fluent<Label, GraphicControl> {
 public:
@@ -16,6 +18,10 @@ public:
     Label& AutoSize(bool on);
     Label& Transparent(bool on);
     Label& WordWrap(bool on);
+    // Where the text lies within the label's width. A right-aligned label that sizes itself
+    // keeps its right edge where it is.
+    Label& Alignment(TextAlign align);
+    TextAlign Alignment() const { return align_; }
     void Paint(HDC dc) override;
 
 protected:
@@ -25,6 +31,7 @@ private:
     void AdjustSize();
     std::wstring caption_;
     bool autoSize_ = true, transparent_ = true, wordWrap_ = false;
+    TextAlign align_ = TextAlign::Left;
 };
 
 // A picture from the module's resources.
@@ -60,6 +67,10 @@ public:
     Panel& BevelOuter(BevelKind kind);
     Panel& BevelInner(BevelKind kind);
     Panel& BorderWidth(int width);
+    // How many pixels wide each bevel is (1 unless set).
+    Panel& BevelWidth(int width);
+    // A sunken 3-D edge around the panel, outside its client area.
+    Panel& SingleBorder(bool on);
     RECT ChildArea() const override;
 
 protected:
@@ -68,6 +79,7 @@ protected:
 private:
     BevelKind outer_ = BevelKind::Raised, inner_ = BevelKind::None;
     int borderWidth_ = 0;
+    int bevelWidth_ = 1;
 };
 
 // A push button with a glyph beside its caption. A default button is pressed by Enter,

@@ -49,6 +49,9 @@ public:
     std::function<void()> OnCreate;
     std::function<void()> OnShow;
     std::function<void(CloseAction&)> OnClose;
+    // Sees every character typed in the form before the control with the focus does; setting
+    // the key to 0 keeps it from that control.
+    std::function<void(wchar_t& key)> OnKeyPress;
 
 protected:
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;

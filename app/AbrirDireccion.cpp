@@ -1,0 +1,9 @@
+#include "app/AbrirDireccion.h"
+
+#include <shellapi.h>
+
+void AbrirConElShell(HWND propietario, const std::wstring& direccion, int mostrar) {
+    ShellExecuteW(propietario, L"open", direccion.c_str(), nullptr, nullptr, mostrar);
+}
+
+AbridorDirecciones AbrirDireccion = AbrirConElShell;
