@@ -13,8 +13,7 @@ TFVisitanos::TFVisitanos() {
     Position(FormPosition::ScreenCenter);
 
     Panel1.AlignClient().Color(colors::Silver).BevelInner(BevelKind::Lowered).BorderWidth(5);
-    Bevel1.AlignClient();
-    Bevel1.OnPaint = [this](Canvas& c) { Bevel1Paint(c); };
+    Bevel1.AlignClient().Shape(BevelShape::Frame).Raised(true);
     Image.Bounds(16, 24, 500, 78).Stretch(true).Picture(L"VISITANOS1");
     const wchar_t* const banderolas[] = {L"VISITANOS1", L"VISITANOS2", L"VISITANOS3",
                                          L"VISITANOS4", L"VISITANOS5", L"VISITANOS6"};
@@ -46,17 +45,4 @@ void TFVisitanos::FormClose(CloseAction& /*action*/) {
     Timer1.Enabled(false);
     Hide();
     AbrirDireccion(nullptr, kWeb, SW_SHOWMAXIMIZED);
-}
-
-// A raised frame: a highlight outline over a shadow outline one pixel down and right.
-void TFVisitanos::Bevel1Paint(Canvas& canvas) {
-    const int w = Bevel1.Width(), h = Bevel1.Height();
-    auto contorno = [&](int l, int t, int r, int b, COLORREF color) {
-        canvas.FillRect(RECT{l, t, r + 1, t + 1}, color);
-        canvas.FillRect(RECT{l, b, r + 1, b + 1}, color);
-        canvas.FillRect(RECT{l, t, l + 1, b + 1}, color);
-        canvas.FillRect(RECT{r, t, r + 1, b + 1}, color);
-    };
-    contorno(1, 1, w - 1, h - 1, GetSysColor(COLOR_BTNSHADOW));
-    contorno(0, 0, w - 2, h - 2, GetSysColor(COLOR_BTNHIGHLIGHT));
 }

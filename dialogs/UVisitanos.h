@@ -1,6 +1,7 @@
 #pragma once
 // The visit window shown while the program ends: six banners, one a second, and on closing
 // the author's web site opened in the browser.
+#include "ui/Bevel.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -10,7 +11,7 @@ public:
     TFVisitanos();
 
     ui::Panel Panel1{this};
-    ui::PaintBox Bevel1{&Panel1};  // a raised frame
+    ui::Bevel Bevel1{&Panel1};
     ui::Image Image{&Panel1};
     ui::Image Image1{&Panel1};
     ui::Image Image2{&Panel1};
@@ -28,7 +29,6 @@ public:
     void FormShow();
     void Timer1Timer();
     void FormClose(ui::CloseAction& action);
-    void Bevel1Paint(ui::Canvas& canvas);
 
 private:
     ui::Image* const marcos_[6] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
