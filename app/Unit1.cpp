@@ -4,6 +4,7 @@
 
 #include "app/Creditos.h"
 #include "dialogs/FrmAcerca.h"
+#include "dialogs/UVisitanos.h"
 #include "dialogs/Umensajes.h"
 #include "engine/Rutas.h"
 #include "engine/Trituracion.h"
@@ -102,6 +103,7 @@ void TForm1::FormCreate() {
 void TForm1::FormClose(CloseAction& /*action*/) {
     Hide();
     App().ShowTaskbarEntry(false);
+    FVisitanos->ShowModal();
 }
 
 void TForm1::PaintBox1Paint(Canvas& canvas) { canvas.Tile(marmol, PaintBox1.Width(), PaintBox1.Height()); }

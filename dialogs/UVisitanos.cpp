@@ -8,6 +8,7 @@ using namespace ui;
 TFVisitanos* FVisitanos = nullptr;
 
 TFVisitanos::TFVisitanos() {
+    Caption(L"Visítanos");  // not shown (no border); names the window for the system
     Border(BorderStyle::None);
     ClientSize(533, 159);
     Position(FormPosition::ScreenCenter);

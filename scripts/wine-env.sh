@@ -31,6 +31,12 @@ start_wine() {
   local managed=Y
   [ "${1:-managed}" = unmanaged ] && managed=N
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d "$managed" /f </dev/null >/dev/null 2>&1 || true
+  # Under test, addresses the program opens go to /bin/true instead of a browser.
+  if [ "$managed" = N ]; then
+    wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d true /f </dev/null >/dev/null 2>&1 || true
+  else
+    wine reg delete 'HKCU\Software\Wine\WineBrowser' /v Browsers /f </dev/null >/dev/null 2>&1 || true
+  fi
 }
 stop_all() {
   wineserver -k >/dev/null 2>&1 || true

@@ -54,6 +54,14 @@ press() {  # press window-id key...
   xdotool key --clearmodifiers "$@"
 }
 
+# Closes the main window as a person would: Alt+F4, then Enter in the visit window that
+# follows; true when the program has ended.
+close_main() {
+  press "$1" alt+F4
+  local visit; visit=$(wait_window '^Vis') && press "$visit" Return
+  wait_exit
+}
+
 # A hash of every file and link below a folder, to compare before and after.
 tree_hash() { (cd "$1" && find . -printf '%p %y %l\n' | sort && find . -type f -exec sha1sum {} + | sort) | sha1sum; }
 

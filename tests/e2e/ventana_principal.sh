@@ -59,6 +59,5 @@ check "the dragged file is gone" test ! -e "$work/archivo.txt"
 check "the dragged folder is gone" test ! -e "$work/carpeta"
 check "a folder that was not dragged is untouched" test "$before" = "$(tree_hash "$work/ajena")"
 
-press "$win" alt+F4
-check "closing the main window ends the program" wait_exit
+check "closing the main window (and its visit window) ends the program" close_main "$win"
 finish
