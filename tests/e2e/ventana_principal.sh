@@ -28,14 +28,27 @@ selected_label() {
     | { read -r w h x y; [ -n "${h:-}" ] && echo "$((px + 20 + x + w / 2)) $((py + 44 + y + h / 2))"; }
 }
 
+# What the pending-list counter shows, as a hash of its pixels.
+counter() {
+  import -window root "$shots/contador.png"
+  convert "$shots/contador.png" -crop "48x18+$((px + 420))+$((py + 252))" +repage rgb:- 2>/dev/null | md5sum
+}
+
+# Drags the selected node onto the shredder; a drag the program did not take (the counter
+# did not change) is tried again, since a loaded machine can lag behind the mouse.
 drag_selected_to_shredder() {
-  local pos; pos=$(selected_label)
-  [ -n "$pos" ] || return 1
-  xdotool mousemove $pos; sleep 0.2
-  xdotool mousedown 1; sleep 0.2
-  for step in 1 2 3 4 5 6; do xdotool mousemove_relative 10 0; sleep 0.05; done
-  at 430 130; sleep 0.3; at 432 132; sleep 0.3
-  xdotool mouseup 1; sleep 0.5
+  local pos before try
+  pos=$(selected_label); [ -n "$pos" ] || return 1
+  before=$(counter)
+  for try in 1 2 3; do
+    xdotool mousemove $pos; sleep 0.3
+    xdotool mousedown 1; sleep 0.3
+    for step in 1 2 3 4 5 6; do xdotool mousemove_relative 10 0; sleep 0.1; done
+    at 430 130; sleep 0.6; at 432 132; sleep 0.6
+    xdotool mouseup 1; sleep 0.8
+    [ "$(counter)" != "$before" ] && return 0
+  done
+  return 1
 }
 
 # Open Z:, then tmp, then the test folder, with the keyboard as a person may.
