@@ -57,6 +57,17 @@ bool MismaRuta(const std::wstring& a, const std::wstring& b) {
 }
 }  // namespace
 
+std::optional<IdentidadArchivo> IdentidadDe(HANDLE archivo) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (archivo == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(archivo, &info)) return std::nullopt;
+    return IdentidadArchivo{info.dwVolumeSerialNumber,
+                            (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<IdentidadArchivo> IdentidadDe(const std::wstring& ruta) {
+    return IdentidadDe(AbrirParaConsultar(ruta).get());
+}
+
 bool EsEnlace(const std::wstring& ruta) {
     const DWORD atributos = GetFileAttributesW(RutaApi(ruta).c_str());
     if (atributos == INVALID_FILE_ATTRIBUTES) return false;
