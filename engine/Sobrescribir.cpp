@@ -49,10 +49,15 @@ private:
     std::optional<IdentidadArchivo> primera_;
 };
 
-// The end of a pass: what it wrote goes to the disk before the file is closed. Left in the
-// cache, a pass would be dropped unwritten by the truncation or deletion that follows, and
-// the old contents would stay on the disk.
-bool Asentar(HANDLE archivo) { return FlushFileBuffers(archivo); }
+// Runs the writes of a pass and sends what they wrote to the disk before the file is closed,
+// whether they all succeeded or not. Left in the cache, a pass (or the part of it written
+// before a full disk stopped it) would be dropped unwritten by the truncation or deletion
+// that follows, and the old contents would stay on the disk.
+template <class Escrituras>
+bool Asentado(HANDLE archivo, Escrituras escrituras) {
+    const bool ok = escrituras();
+    return FlushFileBuffers(archivo) && ok;
+}
 
 bool LeerTamano(HANDLE archivo, int64_t& tamano) {
     LARGE_INTEGER t;
@@ -85,14 +90,16 @@ bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques, Lati
 
 // Method 1's sub-pass: the block over the file's current size from offset 0, then a flush.
 bool CubrirConBloque(HANDLE archivo, const Bloque& bloque, Latido& latido) {
-    int64_t restantes = 0;
-    if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
-    while (restantes > 0) {
-        const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
-        if (!Escribir(archivo, bloque.data(), n, latido)) return false;
-        restantes -= n;
-    }
-    return FlushFileBuffers(archivo);
+    return Asentado(archivo, [&] {
+        int64_t restantes = 0;
+        if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
+        while (restantes > 0) {
+            const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
+            if (!Escribir(archivo, bloque.data(), n, latido)) return false;
+            restantes -= n;
+        }
+        return true;
+    });
 }
 
 // Method 3's three buffers: 0x00, 0xFF and pseudo-random bytes below 255.
@@ -146,16 +153,17 @@ bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         const auto relleno = static_cast<uint8_t>((i + 27) % 256);
-        for (;;) {
-            DWORD n = 0, w = 0;
-            if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
-            if (n == 0) break;
-            std::fill_n(escrito.begin(), n, relleno);
-            if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
-            if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
-            if (w < n) break;
-        }
-        return Asentar(archivo.get());
+        return Asentado(archivo.get(), [&] {
+            for (;;) {
+                DWORD n = 0, w = 0;
+                if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
+                if (n == 0) return true;
+                std::fill_n(escrito.begin(), n, relleno);
+                if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
+                if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
+                if (w < n) return true;
+            }
+        });
     };
     return RecorrerPasadas(ventana, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
@@ -177,15 +185,17 @@ bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         int64_t tamano = 0;
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         if (tamano <= 0) return true;
-        if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
-            !Mover(archivo.get(), 0, FILE_BEGIN))
-            return false;
-        for (int64_t restantes = tamano - 1; restantes > 0;) {
-            const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
-            if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
-            restantes -= n;
-        }
-        return Asentar(archivo.get());
+        return Asentado(archivo.get(), [&] {
+            if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
+                !Mover(archivo.get(), 0, FILE_BEGIN))
+                return false;
+            for (int64_t restantes = tamano - 1; restantes > 0;) {
+                const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
+                if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
+                restantes -= n;
+            }
+            return true;
+        });
     };
     return RecorrerPasadas(ventana, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
 }
@@ -199,7 +209,7 @@ bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
         const int64_t bloques = (tamano - 1) / kBloque + 1;
-        return EscribirBloques(archivo.get(), bloque, bloques, latido) && Asentar(archivo.get());
+        return Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); });
     };
     return RecorrerPasadas(ventana, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
@@ -213,8 +223,8 @@ bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         int64_t tamano = 0;
         if (!LeerTamano(archivo.get(), tamano)) return false;
         // Whole blocks while the position is below the size: none for an empty file.
-        return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido) &&
-               Asentar(archivo.get());
+        return Asentado(archivo.get(),
+                        [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); });
     };
     return RecorrerPasadas(ventana, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
 }

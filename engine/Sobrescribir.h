@@ -3,8 +3,9 @@
 // progress window's bar and pass counter up to date and stopping at the next pass boundary
 // once Cancelar has been pressed. Every method answers true when it did its work without a
 // recorded failure; a method met with the cancel request already set answers true at once.
-// Every pass is flushed to the disk before the file is closed, and a method only ever writes
-// the file its first open found there: a file put in its place meanwhile fails the pass.
+// Every pass is flushed to the disk before the file is closed, also one that a full disk
+// stopped part-way, and a method only ever writes the file its first open found there: a
+// file put in its place meanwhile fails the pass.
 #include <cstdint>
 #include <string>
 

@@ -121,15 +121,20 @@ triturar_con_ajustes() {
   if [ "$ruta_ajustes" = programa ]; then triturar_programa "$@"; else triturar_motor "$@"; fi
 }
 
-# retener FILE: another program holds the file open without sharing until soltar is called.
+# retener FILE: another program holds the file open without sharing until soltar is called;
+# false when it cannot open the file so.
 retener() {
   : >"$work/retener.mientras"
   RETENER_RUTA="$(zruta "$1")" RETENER_MIENTRAS="$(zruta "$work/retener.mientras")" \
     wine "$build/test_forense.exe" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_Pasos.Retener \
     </dev/null >"$work/retener.txt" 2>&1 &
-  retenedores+=($!)
-  for _ in $(seq 100); do grep -q '^motor: retenido=' "$work/retener.txt" 2>/dev/null && return 0; sleep 0.1; done
-  echo "the file could not be held: $(cat "$work/retener.txt")"
+  local p=$!
+  retenedores+=("$p")
+  for _ in $(seq 100); do
+    grep -q '^motor: retenido=' "$work/retener.txt" 2>/dev/null && return 0
+    kill -0 "$p" 2>/dev/null || break
+    sleep 0.1
+  done
   return 1
 }
 soltar() {
