@@ -127,7 +127,7 @@ bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas)
 
     // The finishing steps go by the path: when another program has put a different file there
     // meanwhile, or removed this one, they would empty, rename and delete a file nobody chose.
-    if (!identidad || IdentidadDe(ruta) != identidad) return false;
+    if (identidad && IdentidadDe(ruta) != identidad) return false;
 
     std::wstring actual = ruta;
     if (opciones.Truncar) resultado = TruncarArchivo(actual) && resultado;

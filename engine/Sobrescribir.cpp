@@ -33,12 +33,14 @@ class MismoArchivo {
 public:
     explicit MismoArchivo(const std::wstring& ruta) : ruta_(ruta) {}
     const std::wstring& Ruta() const { return ruta_; }
-    // An invalid handle when the file cannot be opened or is not the same file.
+    // An invalid handle when the file cannot be opened or is not the same file. (Where the
+    // system cannot tell which file a handle leads to, there is nothing to compare.)
     ui::UniqueFile Abrir(DWORD acceso, DWORD compartir) {
         ui::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
-        const auto identidad = IdentidadDe(archivo.get());
-        if (!identidad || (primera_ && *identidad != *primera_)) return {};
-        primera_ = identidad;
+        if (const auto identidad = IdentidadDe(archivo.get())) {
+            if (primera_ && *identidad != *primera_) return {};
+            primera_ = identidad;
+        }
         return archivo;
     }
     // Whether the path still leads to the file first opened (true before any open).

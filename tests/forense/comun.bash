@@ -65,12 +65,27 @@ teclear() {  # teclear window-id key...
 confirmar() {
   local id
   id=$(wait_window Confirmaci) || { echo "no confirmation window appeared"; return 1; }
+  # A key is pressed only while that window is still up: one that went astray would reach the
+  # progress window, where Enter presses Cancelar.
   for _ in 1 2 3 4 5; do
-    teclear "$id" Return
-    sleep 0.3
     xdotool search --onlyvisible --name Confirmaci 2>/dev/null | grep -qx "$id" || return 0
+    teclear "$id" Return
+    sleep 0.5
   done
   return 1
+}
+
+# Waits for the program started last to end, at most $espera_programa seconds (120 unless
+# set); false, and the program ended, if it runs longer.
+esperar_programa() {
+  local hasta=$((SECONDS + ${espera_programa:-120}))
+  while kill -0 "$prog" 2>/dev/null; do
+    [ "$SECONDS" -lt "$hasta" ] || { kill "$prog" 2>/dev/null; wait "$prog" 2>/dev/null; return 1; }
+    sleep 0.2
+  done
+  wait "$prog" 2>/dev/null
+  echo "$?" >"$work/programa.rc"
+  return 0
 }
 
 # triturar_programa PATH...: the program on its command-line route, confirmed with Enter; waits
@@ -85,7 +100,7 @@ triturar_programa() {
     ventana_progreso=$(wait_window '^Trituradora$') || ventana_progreso=""
     eval "$accion"
   fi
-  wait_exit
+  esperar_programa || { echo "the program was still running after ${espera_programa:-120} s"; return 1; }
 }
 
 # triturar_motor PATH...: the engine's run with the stored settings; what it reports lands in
