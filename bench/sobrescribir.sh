@@ -24,13 +24,13 @@ fresco() { dd if=/dev/zero of="$f" bs=1M count=$MIB status=none; sync; }
 ahora() { date +%s%N; }
 escribir() { dd if=/dev/zero of="$f" bs="$1" count="$2" conv="$3" status=none; }
 
-# One pass of each method's work, done by dd.
+# One pass of each method's work, done by dd; every pass ends on the disk, as the methods' do.
 pasada_base() {
   case $1 in
     1) for _ in 1 2 3; do escribir 4096 $BLOQUES notrunc,fsync; done ;;  # three layers, each flushed
-    2) dd if="$f" of="$f" bs=4096 conv=notrunc status=none ;;             # read a block, write it back
-    3) for _ in 1 2 3; do escribir 65536 $TROZOS notrunc; done ;;         # three writes per chunk
-    4|5) escribir 4096 $BLOQUES notrunc ;;
+    2) dd if="$f" of="$f" bs=4096 conv=notrunc,fsync status=none ;;       # read a block, write it back
+    3) for c in notrunc notrunc notrunc,fsync; do escribir 65536 $TROZOS $c; done ;;  # three writes per chunk
+    4|5) escribir 4096 $BLOQUES notrunc,fsync ;;
   esac
 }
 

@@ -52,6 +52,17 @@ std::wstring RutaCompleta(const std::wstring& ruta) {
 }
 }  // namespace
 
+std::optional<IdentidadArchivo> IdentidadDe(HANDLE archivo) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (archivo == INVALID_HANDLE_VALUE || !GetFileInformationByHandle(archivo, &info)) return std::nullopt;
+    return IdentidadArchivo{info.dwVolumeSerialNumber,
+                            (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+}
+
+std::optional<IdentidadArchivo> IdentidadDe(const std::wstring& ruta) {
+    return IdentidadDe(AbrirParaConsultar(ruta).get());
+}
+
 bool EsEnlace(const std::wstring& ruta) {
     const DWORD atributos = GetFileAttributesW(RutaApi(ruta).c_str());
     if (atributos == INVALID_FILE_ATTRIBUTES) return false;

@@ -1,5 +1,9 @@
 #pragma once
 // Existence tests of the engine and the link test that keeps it inside what was chosen.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // The path's attributes can be read and carry the folder bit.
@@ -11,3 +15,14 @@ bool ExisteArchivo(const std::wstring& ruta);
 // handle resolves to another place than the folder it lies in. Links are never walked,
 // written or deleted through.
 bool EsEnlace(const std::wstring& ruta);
+
+// Which file a path or an open handle leads to: its volume and its index there. A file put in
+// the place of another (moved over it, or deleted and created again) is a different file.
+struct IdentidadArchivo {
+    DWORD volumen = 0;
+    uint64_t indice = 0;
+    bool operator==(const IdentidadArchivo&) const = default;
+};
+std::optional<IdentidadArchivo> IdentidadDe(HANDLE archivo);
+// Nothing when there is no file at the path.
+std::optional<IdentidadArchivo> IdentidadDe(const std::wstring& ruta);

@@ -108,25 +108,26 @@ bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas)
     ventana.LabelArchivo.Caption(AcortarRuta(ruta, ventana.LabelArchivo.FontHandle(), ventana.LabelArchivo.Width()));
     ui::App().ProcessMessages();
 
-    if (opciones.UltraRapido) {
-        if (ventana.Cancelado) {
-            ventana.Tag = 1;
-            return false;
-        }
-        return TriturarUltraRapido(ruta);
-    }
+    // A file stopped by Cancelar is not shredded, and says so: it stays in the list. One
+    // reached after the request is left exactly as it was, not even tested.
+    auto parado = [&] {
+        ventana.Tag = 1;
+        return false;
+    };
+    if (ventana.Cancelado) return parado();
+    if (opciones.UltraRapido) return TriturarUltraRapido(ruta);
 
     // Preliminary tests; the first that fails leaves the file as it was.
     if (!ExisteArchivo(ruta) || EsEnlace(ruta) || !QuitarSoloLectura(ruta) || !ProbarEscritura(ruta)) return false;
+    const auto identidad = IdentidadDe(ruta);
 
     bool resultado = SobrescribirMetodos(ventana, ruta, pasadas, opciones);
-    if (ventana.Cancelado) {
-        // Stopped before it was finished: the file is still there, so it is not shredded
-        // and stays on the pending list.
-        ventana.Tag = 1;
-        return false;
-    }
+    if (ventana.Cancelado) return parado();  // overwritten as far as it got, under its own name
     ventana.Tag = 0;
+
+    // The finishing steps go by the path: when another program has put a different file there
+    // meanwhile, or removed this one, they would empty, rename and delete a file nobody chose.
+    if (identidad && IdentidadDe(ruta) != identidad) return false;
 
     std::wstring actual = ruta;
     if (opciones.Truncar) resultado = TruncarArchivo(actual) && resultado;

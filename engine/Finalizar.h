@@ -6,7 +6,8 @@
 class TFProgreso;
 
 // Shreds one file: shows it, tests it, overwrites it with the enabled methods and finishes
-// it with the enabled steps. True when the file counts as shredded.
+// it with the enabled steps. True when the file counts as shredded; a file stopped by the
+// cancel request, or replaced by another file before its finishing steps, answers false.
 bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas);
 // The ultra-fast path: no overwriting; clears read-only, truncates, renames and deletes.
 bool TriturarUltraRapido(const std::wstring& ruta);

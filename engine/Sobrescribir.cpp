@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <vector>
 
+#include "engine/Existencia.h"
 #include "engine/Generador.h"
 #include "engine/MarcoPasadas.h"
 #include "engine/Rutas.h"
@@ -22,6 +24,41 @@ using Bloque = std::array<uint8_t, kBloque>;
 ui::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
     return ui::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// The file the methods work on. Opened by its path pass after pass, it must stay the file that
+// the first open found: a file that another program puts in its place meanwhile (moved over
+// it, or deleted and created again) is not written.
+class MismoArchivo {
+public:
+    explicit MismoArchivo(const std::wstring& ruta) : ruta_(ruta) {}
+    const std::wstring& Ruta() const { return ruta_; }
+    // An invalid handle when the file cannot be opened or is not the same file. (Where the
+    // system cannot tell which file a handle leads to, there is nothing to compare.)
+    ui::UniqueFile Abrir(DWORD acceso, DWORD compartir) {
+        ui::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
+        if (const auto identidad = IdentidadDe(archivo.get())) {
+            if (primera_ && *identidad != *primera_) return {};
+            primera_ = identidad;
+        }
+        return archivo;
+    }
+    // Whether the path still leads to the file first opened (true before any open).
+    bool Sigue() const { return !primera_ || IdentidadDe(ruta_) == primera_; }
+
+private:
+    const std::wstring& ruta_;
+    std::optional<IdentidadArchivo> primera_;
+};
+
+// Runs the writes of a pass and sends what they wrote to the disk before the file is closed,
+// whether they all succeeded or not. Left in the cache, a pass (or the part of it written
+// before a full disk stopped it) would be dropped unwritten by the truncation or deletion
+// that follows, and the old contents would stay on the disk.
+template <class Escrituras>
+bool Asentado(HANDLE archivo, Escrituras escrituras) {
+    const bool ok = escrituras();
+    return FlushFileBuffers(archivo) && ok;
 }
 
 bool LeerTamano(HANDLE archivo, int64_t& tamano) {
@@ -55,14 +92,16 @@ bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques, Lati
 
 // Method 1's sub-pass: the block over the file's current size from offset 0, then a flush.
 bool CubrirConBloque(HANDLE archivo, const Bloque& bloque, Latido& latido) {
-    int64_t restantes = 0;
-    if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
-    while (restantes > 0) {
-        const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
-        if (!Escribir(archivo, bloque.data(), n, latido)) return false;
-        restantes -= n;
-    }
-    return FlushFileBuffers(archivo);
+    return Asentado(archivo, [&] {
+        int64_t restantes = 0;
+        if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
+        while (restantes > 0) {
+            const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
+            if (!Escribir(archivo, bloque.data(), n, latido)) return false;
+            restantes -= n;
+        }
+        return true;
+    });
 }
 
 // Method 3's three buffers: 0x00, 0xFF and pseudo-random bytes below 255.
@@ -91,13 +130,12 @@ bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
 }
 
 uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
-}  // namespace
 
-bool SobrescribirMetodo1(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     ui::UniqueFile archivo;
     Bloque bloque;
     auto abrir = [&] {
-        archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, 0);
+        archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, 0);
         return static_cast<bool>(archivo);
     };
     auto pasada = [&](int, Latido& latido) {
@@ -111,29 +149,32 @@ bool SobrescribirMetodo1(TFProgreso& ventana, const std::wstring& ruta, int pasa
     return RecorrerPasadas(ventana, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
-bool SobrescribirMetodo2(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     Bloque leido, escrito;
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         const auto relleno = static_cast<uint8_t>((i + 27) % 256);
-        for (;;) {
-            DWORD n = 0, w = 0;
-            if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
-            if (n == 0) return true;
-            std::fill_n(escrito.begin(), n, relleno);
-            if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
-            if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
-            if (w < n) return true;
-        }
+        return Asentado(archivo.get(), [&] {
+            for (;;) {
+                DWORD n = 0, w = 0;
+                if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
+                if (n == 0) return true;
+                std::fill_n(escrito.begin(), n, relleno);
+                if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
+                if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
+                if (w < n) return true;
+            }
+        });
     };
     return RecorrerPasadas(ventana, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool SobrescribirMetodo3(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     Triple t;
     auto preparar = [&] {
-        if (!SetFileAttributesW(RutaApi(ruta).c_str(), FILE_ATTRIBUTE_ARCHIVE)) return false;
+        if (!objetivo.Sigue() || !SetFileAttributesW(RutaApi(objetivo.Ruta()).c_str(), FILE_ATTRIBUTE_ARCHIVE))
+            return false;
         Resembrar();
         t.ceros.assign(kTrozo, 0x00);
         t.unos.assign(kTrozo, 0xFF);
@@ -142,60 +183,75 @@ bool SobrescribirMetodo3(TFProgreso& ventana, const std::wstring& ruta, int pasa
         return true;
     };
     auto pasada = [&](int, Latido& latido) {
-        ui::UniqueFile archivo = Abrir(ruta, GENERIC_WRITE, 0);
+        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_WRITE, 0);
         int64_t tamano = 0;
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         if (tamano <= 0) return true;
-        if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
-            !Mover(archivo.get(), 0, FILE_BEGIN))
-            return false;
-        for (int64_t restantes = tamano - 1; restantes > 0;) {
-            const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
-            if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
-            restantes -= n;
-        }
-        return true;
+        return Asentado(archivo.get(), [&] {
+            if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
+                !Mover(archivo.get(), 0, FILE_BEGIN))
+                return false;
+            for (int64_t restantes = tamano - 1; restantes > 0;) {
+                const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
+                if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
+                restantes -= n;
+            }
+            return true;
+        });
     };
     return RecorrerPasadas(ventana, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
 }
 
-bool SobrescribirMetodo4(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     Bloque bloque;
     auto pasada = [&](int i, Latido& latido) {
         bloque.fill(Patron(i));
-        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         int64_t tamano = 0;
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
         const int64_t bloques = (tamano - 1) / kBloque + 1;
-        return EscribirBloques(archivo.get(), bloque, bloques, latido);
+        return Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); });
     };
     return RecorrerPasadas(ventana, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool SobrescribirMetodo5(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = Abrir(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         Bloque bloque;
         bloque.fill(Patron(i));
         int64_t tamano = 0;
         if (!LeerTamano(archivo.get(), tamano)) return false;
         // Whole blocks while the position is below the size: none for an empty file.
-        return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido);
+        return Asentado(archivo.get(),
+                        [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); });
     };
     return RecorrerPasadas(ventana, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
 }
 
+using Metodo = bool (*)(TFProgreso&, MismoArchivo&, int);
+constexpr Metodo kMetodos[] = {Metodo1, Metodo2, Metodo3, Metodo4, Metodo5};
+
+bool UnMetodo(int m, TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+    MismoArchivo objetivo(ruta);
+    return kMetodos[m - 1](ventana, objetivo, pasadas);
+}
+}  // namespace
+
+bool SobrescribirMetodo1(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(1, v, ruta, pasadas); }
+bool SobrescribirMetodo2(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(2, v, ruta, pasadas); }
+bool SobrescribirMetodo3(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(3, v, ruta, pasadas); }
+bool SobrescribirMetodo4(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(4, v, ruta, pasadas); }
+bool SobrescribirMetodo5(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(5, v, ruta, pasadas); }
+
 bool SobrescribirMetodos(TFProgreso& ventana, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
-    using Metodo = bool (*)(TFProgreso&, const std::wstring&, int);
-    const std::pair<bool, Metodo> metodos[] = {
-        {opciones.Metodo1, SobrescribirMetodo1}, {opciones.Metodo2, SobrescribirMetodo2},
-        {opciones.Metodo3, SobrescribirMetodo3}, {opciones.Metodo4, SobrescribirMetodo4},
-        {opciones.Metodo5, SobrescribirMetodo5},
-    };
+    const bool activos[] = {opciones.Metodo1, opciones.Metodo2, opciones.Metodo3, opciones.Metodo4, opciones.Metodo5};
+    // One file for all the methods: the first open fixes it for the rest.
+    MismoArchivo objetivo(ruta);
     bool resultado = true;
-    for (const auto& [activo, metodo] : metodos)
-        if (activo) resultado = metodo(ventana, ruta, pasadas) && resultado;
+    for (int m = 1; m <= 5; ++m)
+        if (activos[m - 1]) resultado = kMetodos[m - 1](ventana, objetivo, pasadas) && resultado;
     return resultado;
 }

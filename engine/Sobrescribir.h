@@ -3,6 +3,9 @@
 // progress window's bar and pass counter up to date and stopping at the next pass boundary
 // once Cancelar has been pressed. Every method answers true when it did its work without a
 // recorded failure; a method met with the cancel request already set answers true at once.
+// Every pass is flushed to the disk before the file is closed, also one that a full disk
+// stopped part-way, and a method only ever writes the file its first open found there: a
+// file put in its place meanwhile fails the pass.
 #include <cstdint>
 #include <string>
 
@@ -28,5 +31,6 @@ bool SobrescribirMetodo4(TFProgreso& ventana, const std::wstring& ruta, int pasa
 bool SobrescribirMetodo5(TFProgreso& ventana, const std::wstring& ruta, int pasadas);
 
 // Runs the methods the settings enable, in method order, each for the given passes, and
-// answers the AND of their results (every enabled method runs, whatever came before).
+// answers the AND of their results (every enabled method runs, whatever came before). All of
+// them work on the file the first of them opened.
 bool SobrescribirMetodos(TFProgreso& ventana, const std::wstring& ruta, int pasadas, const ShredOptions& opciones);

@@ -127,7 +127,10 @@ bool TriturarLista(TFProgreso& ventana, std::vector<std::wstring>& lista, int pa
     ventana.LabelNArchivos.Visible(varios);
 
     for (size_t i = lista.size(); i-- > 0;) {
-        if (ventana.Cancelado) break;
+        if (ventana.Cancelado) {  // the items left are not shredded
+            resultado = false;
+            break;
+        }
         if (TriturarElemento(ventana, lista[i], pasadas))
             lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(i));
         else

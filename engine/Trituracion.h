@@ -7,7 +7,7 @@
 class TFProgreso;
 
 // Shreds the items from the last to the first, deleting every item that answered true.
-// True when every handled item succeeded.
+// True when every item was handled and succeeded (a cancel that leaves items answers false).
 bool TriturarLista(TFProgreso& ventana, std::vector<std::wstring>& lista, int pasadas);
 // One item: a folder goes to TriturarCarpeta, a file to TriturarArchivo; anything else
 // answers false and is not touched.

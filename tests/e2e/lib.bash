@@ -22,13 +22,14 @@ start_program() {
 }
 
 # Waits (up to 20 s) for a visible window whose caption matches; prints its id. Of several
-# (the program's taskbar entry carries its title too) the largest is taken.
+# the largest is taken, and the program's 1-pixel taskbar window (which carries its title
+# too) never counts.
 wait_window() {
   local id=""
   for _ in $(seq 100); do
     id=$(for w in $(xdotool search --onlyvisible --name "$1" 2>/dev/null); do
            eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)"
-           echo "$(( ${WIDTH:-0} * ${HEIGHT:-0} )) $w"
+           [ "${WIDTH:-0}" -gt 20 ] && [ "${HEIGHT:-0}" -gt 20 ] && echo "$(( WIDTH * HEIGHT )) $w"
          done | sort -n | tail -n 1 | cut -d' ' -f2)
     [ -n "$id" ] && { echo "$id"; return 0; }
     sleep 0.2
