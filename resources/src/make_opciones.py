@@ -7,7 +7,7 @@ this script is their source. Pure Python, deterministic.
 import math, os, sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_pictures import clamp, render, seg_dist, write_bmp  # noqa: E402
+from make_pictures import clamp, disc_glyph, write_bmp  # noqa: E402
 
 W, H = 41, 17
 
@@ -47,19 +47,8 @@ def marble(ss=4):
 
 # ---- Aceptar glyph: a white tick on a green disc, the companion of the red Cancelar -----
 def accept_glyph():
-    size = 24; c = size / 2; rad = 11.0
-    def shade(x, y):
-        d = math.hypot(x - c, y - c)
-        if d > rad:
-            return None
-        k = 1.9
-        if seg_dist(x, y, c - 5.5, c + 0.5, c - 1.5, c + 4.5) < k or seg_dist(x, y, c - 1.5, c + 4.5, c + 5.5, c - 4.0) < k:
-            return (255, 255, 255, 1.0)
-        if d > rad - 1.2:
-            return (14, 90, 24, 1.0)
-        light = 1.0 - 0.45 * (y / size)      # lit from above
-        return (40 * light, 170 * light + 20, 60 * light, 1.0)
-    write_bmp('aceptar_opciones.bmp', size, size, render(size, size, shade), alpha=True)
+    disc_glyph('aceptar_opciones.bmp', [(-5.5, 0.5, -1.5, 4.5), (-1.5, 4.5, 5.5, -4.0)], 1.9, (14, 90, 24, 1.0),
+               lambda light: (40 * light, 170 * light + 20, 60 * light))
 
 
 if __name__ == '__main__':

@@ -112,20 +112,24 @@ def seg_dist(px, py, ax, ay, bx, by):
     return math.hypot(px - (ax + t * dx), py - (ay + t * dy))
 
 
-def cancel_glyph():
+def disc_glyph(name, strokes, width, rim, body):
+    """A 24 x 24 round glyph lit from above: white strokes (segments) over a disc with a rim."""
     size = 24; c = size / 2; rad = 11.0
     def shade(x, y):
         d = math.hypot(x - c, y - c)
         if d > rad:
             return None
-        k = 2.2
-        if seg_dist(x, y, c - 4.5, c - 4.5, c + 4.5, c + 4.5) < k or seg_dist(x, y, c - 4.5, c + 4.5, c + 4.5, c - 4.5) < k:
+        if any(seg_dist(x, y, c + ax, c + ay, c + bx, c + by) < width for ax, ay, bx, by in strokes):
             return (255, 255, 255, 1.0)
         if d > rad - 1.2:
-            return (120, 16, 16, 1.0)
-        light = 1.0 - 0.45 * (y / size)      # lit from above
-        return (220 * light + 20, 40 * light, 40 * light, 1.0)
-    write_bmp('cancelar.bmp', size, size, render(size, size, shade), alpha=True)
+            return rim
+        return body(1.0 - 0.45 * (y / size)) + (1.0,)
+    write_bmp(name, size, size, render(size, size, shade), alpha=True)
+
+
+def cancel_glyph():
+    disc_glyph('cancelar.bmp', [(-4.5, -4.5, 4.5, 4.5), (-4.5, 4.5, 4.5, -4.5)], 2.2, (120, 16, 16, 1.0),
+               lambda light: (220 * light + 20, 40 * light, 40 * light))
 
 
 # ---- the folder tree's node images: a strip of eleven 16 x 16 pictures ------------------
