@@ -7,11 +7,10 @@ bash scripts/setup.sh
 bash scripts/build.sh
 . scripts/wine-env.sh
 if [ -z "${DISPLAY:-}" ]; then
-  echo "No display: starting a private Xvfb. To watch the program, run this script from a" >&2
-  echo "desktop session, or take screenshots with: DISPLAY=\$DISPLAY import -window root shot.png" >&2
   start_display --own
-  echo "Program display: $DISPLAY" >&2
   trap stop_all EXIT
+  echo "No display here: the program runs on a private Xvfb, display $DISPLAY. To see it, run" >&2
+  echo "this script from a desktop session, or take a screenshot: DISPLAY=$DISPLAY import -window root captura.png" >&2
 fi
 start_wine
 # Linux paths are handed over as the Windows paths Wine gives them (Z:\...).
@@ -20,4 +19,4 @@ for a in "$@"; do
   if [[ "$a" == /* ]]; then args+=("$(winepath -w "$a" 2>/dev/null)"); else args+=("$a"); fi
 done
 wine build/Trituradora.exe "${args[@]}"
-wineserver -w
+wineserver -k >/dev/null 2>&1 || true
