@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
 
 #include "engine/Rutas.h"
 #include "ui/Handle.h"
@@ -30,25 +29,16 @@ ui::UniqueFile AbrirParaConsultar(const std::wstring& ruta) {
 }
 
 std::wstring RutaFinal(HANDLE h) {
-    DWORD n = GetFinalPathNameByHandleW(h, nullptr, 0, FILE_NAME_NORMALIZED);
-    if (n == 0) return {};
-    std::vector<wchar_t> buffer(n + 1);
-    n = GetFinalPathNameByHandleW(h, buffer.data(), static_cast<DWORD>(buffer.size()), FILE_NAME_NORMALIZED);
-    return std::wstring(buffer.data(), n);
+    return TextoDelSistema([&](wchar_t* b, DWORD t) { return GetFinalPathNameByHandleW(h, b, t, FILE_NAME_NORMALIZED); });
 }
 
-std::wstring RutaCompleta(const std::wstring& ruta) {
-    const std::wstring api = RutaApi(ruta);
-    DWORD n = GetFullPathNameW(api.c_str(), 0, nullptr, nullptr);
-    if (n == 0) return ruta;
-    std::vector<wchar_t> buffer(n + 1);
-    n = GetFullPathNameW(api.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    std::wstring completa(buffer.data(), n);
-    n = GetLongPathNameW(completa.c_str(), nullptr, 0);
-    if (n == 0) return completa;
-    std::vector<wchar_t> larga(n + 1);
-    n = GetLongPathNameW(completa.c_str(), larga.data(), static_cast<DWORD>(larga.size()));
-    return std::wstring(larga.data(), n);
+// The absolute path with every folder under its long name, as a final path shows it.
+std::wstring RutaLarga(const std::wstring& ruta) {
+    const std::wstring completa = RutaCompleta(RutaApi(ruta));
+    if (completa.empty()) return ruta;
+    const std::wstring larga =
+        TextoDelSistema([&](wchar_t* b, DWORD t) { return GetLongPathNameW(completa.c_str(), b, t); });
+    return larga.empty() ? completa : larga;
 }
 }  // namespace
 
@@ -70,7 +60,7 @@ bool EsEnlace(const std::wstring& ruta) {
     if (atributos & FILE_ATTRIBUTE_DIRECTORY) return false;
     // A link the file system shows as a plain file: where its handle leads must be the
     // folder it was found in, under its own name.
-    const std::wstring completa = RutaCompleta(ruta);
+    const std::wstring completa = RutaLarga(ruta);
     ui::UniqueFile archivo = AbrirParaConsultar(completa);
     ui::UniqueFile carpeta = AbrirParaConsultar(CarpetaDe(completa));
     if (!archivo || !carpeta) return false;

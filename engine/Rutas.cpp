@@ -5,15 +5,19 @@
 
 #include "ui/Handle.h"
 
-namespace {
-std::wstring RutaCompleta(const std::wstring& ruta) {
-    DWORD n = GetFullPathNameW(ruta.c_str(), 0, nullptr, nullptr);
+std::wstring TextoDelSistema(const std::function<DWORD(wchar_t*, DWORD)>& llamada) {
+    DWORD n = llamada(nullptr, 0);
     if (n == 0) return {};
     std::vector<wchar_t> buffer(n + 1);
-    n = GetFullPathNameW(ruta.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-    return std::wstring(buffer.data(), n);
+    n = llamada(buffer.data(), static_cast<DWORD>(buffer.size()));
+    return n < buffer.size() ? std::wstring(buffer.data(), n) : std::wstring();
 }
 
+std::wstring RutaCompleta(const std::wstring& ruta) {
+    return TextoDelSistema([&](wchar_t* b, DWORD t) { return GetFullPathNameW(ruta.c_str(), t, b, nullptr); });
+}
+
+namespace {
 bool EsSeparador(wchar_t c) { return c == L'\\' || c == L'/'; }
 
 // A name that the system's handling of ordinary paths would change: a trailing dot or blank is

@@ -2,11 +2,17 @@
 // Path helpers of the engine.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // The form of a path to hand to the file API: paths too long for the classic limit get the
 // "\\?\" prefix (after being made absolute), so that they work like any other.
 std::wstring RutaApi(const std::wstring& ruta);
+// The text a system call gives when it first reports the length it needs (called with no
+// buffer) and then fills a buffer of that length; empty when it fails.
+std::wstring TextoDelSistema(const std::function<DWORD(wchar_t* buffer, DWORD tamano)>& llamada);
+// The path made absolute by the system's rules; empty when it cannot be.
+std::wstring RutaCompleta(const std::wstring& ruta);
 // Whether two paths are the same text when letter case is ignored.
 bool MismaRuta(const std::wstring& a, const std::wstring& b);
 // The path with a trailing backslash.
