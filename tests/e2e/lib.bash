@@ -47,12 +47,14 @@ wait_exit() {
   return 1
 }
 
-# Gives a window the keyboard and types keys into it.
+# Gives a window the keyboard (without a window manager it must be raised first) and types
+# keys into it.
 press() {  # press window-id key...
   local id="$1"; shift
-  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+  xdotool windowraise "$id" 2>/dev/null
+  xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
   sleep 0.2
-  xdotool key --clearmodifiers "$@"
+  xdotool key --clearmodifiers "$@" 2>/dev/null
 }
 
 # Closes the main window as a person would: Alt+F4, then Enter in the visit window that

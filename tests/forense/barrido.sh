@@ -124,7 +124,7 @@ c="$work/cancelar-carpeta"
 mkdir -p "$c/elegida"
 for i in $(seq 300); do printf 'archivo %03d\n' "$i" >"$c/elegida/f$i"; done
 echo suelto >"$c/suelto.txt"
-triturar_programa --y 'sleep 1; teclear "$ventana_progreso" Escape' "$(zruta "$c/suelto.txt")" "$(zruta "$c/elegida")"
+triturar_programa --y 'sleep 1; press "$ventana_progreso" Escape' "$(zruta "$c/suelto.txt")" "$(zruta "$c/elegida")"
 quedan=0; cambiados=0
 for i in $(seq 300); do
   [ -e "$c/elegida/f$i" ] || continue
@@ -145,7 +145,7 @@ yes GRANDE | head -c $((64 << 20)) >"$c/grande.bin"
 echo suelto >"$c/suelto.txt"
 # empezado FILE: waits (up to 10 s) until the file's first bytes are no longer its own.
 empezado() { for _ in $(seq 100); do [ "$(head -c 6 "$1" 2>/dev/null | tr -d '\0')" != GRANDE ] && return 0; sleep 0.1; done; return 1; }
-triturar_programa --y 'empezado "$c/grande.bin"; teclear "$ventana_progreso" Escape' \
+triturar_programa --y 'empezado "$c/grande.bin"; press "$ventana_progreso" Escape' \
   "$(zruta "$c/suelto.txt")" "$(zruta "$c/grande.bin")"
 check "cancel in a pass: the file is kept under its name and size" test "$(stat -c %s "$c/grande.bin" 2>/dev/null)" = $((64 << 20))
 check "cancel in a pass: the item not reached is untouched" es "$c/suelto.txt" suelto

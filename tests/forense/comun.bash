@@ -53,14 +53,6 @@ ajustes() {
   for kv in "$@"; do wine reg add "$clave_ajustes" /v "${kv%%=*}" /d "${kv#*=}" /f >/dev/null 2>&1; done
 }
 
-# Gives a window the keyboard (without a window manager it must be raised first) and presses keys.
-teclear() {  # teclear window-id key...
-  local id="$1"; shift
-  xdotool windowraise "$id" 2>/dev/null; xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id" 2>/dev/null
-  sleep 0.2
-  xdotool key --clearmodifiers "$@" 2>/dev/null
-}
-
 # Answers the confirmation with Enter, as often as it takes for the window to go away.
 confirmar() {
   local id
@@ -69,7 +61,7 @@ confirmar() {
   # progress window, where Enter presses Cancelar.
   for _ in 1 2 3 4 5; do
     xdotool search --onlyvisible --name Confirmaci 2>/dev/null | grep -qx "$id" || return 0
-    teclear "$id" Return
+    press "$id" Return
     sleep 0.5
   done
   return 1
