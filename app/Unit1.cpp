@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "app/Creditos.h"
+#include "dialogs/Creditos.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/UVisitanos.h"
 #include "dialogs/Umensajes.h"
-#include "engine/Rutas.h"
+#include "base/Rutas.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 #include "settings/UOpciones.h"
 #include "ui/Application.h"
 #include "ui/Drag.h"

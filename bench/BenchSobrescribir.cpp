@@ -8,7 +8,7 @@
 
 #include "engine/Sobrescribir.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 #include "ui/Application.h"
 
 int wmain(int argc, wchar_t** argv) {

@@ -2,13 +2,14 @@
 
 #include <windows.h>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
 #include "engine/Generador.h"
-#include "engine/Rutas.h"
+#include "base/Rutas.h"
+#include "engine/AcortarRuta.h"
 #include "engine/Sobrescribir.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
+#include "engine/ShredOptions.h"
+#include "base/Handle.h"
 
 namespace {
 bool BorrarArchivo(const std::wstring& ruta) { return DeleteFileW(RutaApi(ruta).c_str()); }
@@ -47,7 +48,7 @@ bool QuitarSoloLectura(const std::wstring& ruta) {
 }
 
 bool ProbarEscritura(const std::wstring& ruta) {
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+    win::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!archivo) return false;
     SetFilePointer(archivo.get(), 0, nullptr, FILE_BEGIN);
@@ -58,7 +59,7 @@ bool ProbarEscritura(const std::wstring& ruta) {
 }
 
 bool TruncarArchivo(const std::wstring& ruta) {
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+    win::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                        TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(archivo);
 }
@@ -83,7 +84,7 @@ std::wstring FalsearFechas(const std::wstring& ruta) {
     const FILETIME creacion = FechaFalsa();
     const FILETIME acceso = FechaFalsa();
     const FILETIME escritura = FechaFalsa();
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE,
+    win::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE,
                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     if (archivo) SetFileTime(archivo.get(), &creacion, &acceso, &escritura);

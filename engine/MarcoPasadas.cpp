@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 
 Latido::Latido() : ultimoBombeo_(GetTickCount64()) {}
 

@@ -7,13 +7,13 @@
 #include <optional>
 #include <vector>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
 #include "engine/Generador.h"
 #include "engine/MarcoPasadas.h"
-#include "engine/Rutas.h"
+#include "base/Rutas.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
+#include "engine/ShredOptions.h"
+#include "base/Handle.h"
 
 namespace {
 // Transfer units: a block for methods 1, 2, 4 and 5, a chunk for method 3.
@@ -21,8 +21,8 @@ constexpr DWORD kBloque = 4096;
 constexpr DWORD kTrozo = 65536;
 using Bloque = std::array<uint8_t, kBloque>;
 
-ui::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
-    return ui::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
+win::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
+    return win::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
@@ -35,8 +35,8 @@ public:
     const std::wstring& Ruta() const { return ruta_; }
     // An invalid handle when the file cannot be opened or is not the same file. (Where the
     // system cannot tell which file a handle leads to, there is nothing to compare.)
-    ui::UniqueFile Abrir(DWORD acceso, DWORD compartir) {
-        ui::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
+    win::UniqueFile Abrir(DWORD acceso, DWORD compartir) {
+        win::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
         if (const auto identidad = IdentidadDe(archivo.get())) {
             if (primera_ && *identidad != *primera_) return {};
             primera_ = identidad;
@@ -132,7 +132,7 @@ bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
 uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
 
 bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
-    ui::UniqueFile archivo;
+    win::UniqueFile archivo;
     Bloque bloque;
     auto abrir = [&] {
         archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, 0);
@@ -152,7 +152,7 @@ bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
 bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     Bloque leido, escrito;
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        win::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         const auto relleno = static_cast<uint8_t>((i + 27) % 256);
         return Asentado(archivo.get(), [&] {
@@ -183,7 +183,7 @@ bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         return true;
     };
     auto pasada = [&](int, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_WRITE, 0);
+        win::UniqueFile archivo = objetivo.Abrir(GENERIC_WRITE, 0);
         int64_t tamano = 0;
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         if (tamano <= 0) return true;
@@ -206,7 +206,7 @@ bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     Bloque bloque;
     auto pasada = [&](int i, Latido& latido) {
         bloque.fill(Patron(i));
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        win::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         int64_t tamano = 0;
         if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
         // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
@@ -218,7 +218,7 @@ bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
 
 bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        win::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         Bloque bloque;
         bloque.fill(Patron(i));

@@ -2,11 +2,12 @@
 
 #include <windows.h>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
 #include "engine/Finalizar.h"
-#include "engine/Rutas.h"
+#include "base/Rutas.h"
+#include "engine/AcortarRuta.h"
 #include "engine/UProgreso.h"
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace {
 bool EsPuntoOPuntoPunto(const wchar_t* nombre) {
@@ -25,7 +26,7 @@ bool EsEnlaceDeCarpeta(DWORD atributos) {
 template <class Visit>
 void RecorrerCarpeta(const std::wstring& carpeta, Visit visit) {
     WIN32_FIND_DATAW datos;
-    ui::UniqueFind busqueda(FindFirstFileW(RutaApi(carpeta + L"*.*").c_str(), &datos));
+    win::UniqueFind busqueda(FindFirstFileW(RutaApi(carpeta + L"*.*").c_str(), &datos));
     if (!busqueda) return;
     do {
         if (!EsPuntoOPuntoPunto(datos.cFileName)) visit(datos);
@@ -36,7 +37,7 @@ void RecorrerCarpeta(const std::wstring& carpeta, Visit visit) {
 uint64_t TamanoArchivo(const std::wstring& ruta) {
     if (ruta.find_first_of(L"*?") != std::wstring::npos) return 0;
     WIN32_FIND_DATAW datos;
-    ui::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta).c_str(), &datos));
+    win::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta).c_str(), &datos));
     return busqueda ? Tamano(datos) : 0;
 }
 

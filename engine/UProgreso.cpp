@@ -2,7 +2,7 @@
 
 #include "dialogs/Umensajes.h"
 #include "engine/Trituracion.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 
 using namespace ui;
 

@@ -6,8 +6,8 @@
 
 #include "settings/ArchivoPaginacion.h"
 #include "settings/MenuContextual.h"
-#include "settings/Numeros.h"
-#include "settings/Registro.h"
+#include "base/Numeros.h"
+#include "base/Registro.h"
 #include "ui/Application.h"
 #include "ui/TabOrder.h"
 

@@ -5,7 +5,7 @@
 #include <cwctype>
 
 #include "ui/Controls.h"
-#include "ui/Exception.h"
+#include "base/Exception.h"
 #include "ui/Hint.h"
 
 namespace ui {
@@ -104,7 +104,7 @@ void Application::ShowError(const std::wstring& message) {
 }
 
 void Application::ShowException(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+    if (const auto* own = dynamic_cast<const win::Exception*>(&error)) {
         ShowError(own->Message());
         return;
     }

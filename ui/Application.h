@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "ui/Form.h"
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace ui {
 
@@ -94,7 +94,7 @@ private:
     bool HandleDialogKeys(const MSG& msg);
 
     HINSTANCE instance_ = nullptr;
-    UniqueWindow window_;
+    win::UniqueWindow window_;
     std::wstring title_ = L"Trituradora";
     std::vector<std::wstring> arguments_;
     std::vector<std::unique_ptr<Form>> forms_;

@@ -14,7 +14,7 @@
 
 #include "ui/Control.h"
 #include "ui/Graphics.h"
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace ui {
 
@@ -68,7 +68,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
 
-    UniqueWindow hwnd_;
+    win::UniqueWindow hwnd_;
     std::wstring caption_;
     ui::Font font_;
 };

@@ -7,7 +7,7 @@
 
 #include "app/Unit1.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 #include "support/Archivos.h"
 #include "support/Respuesta.h"
 #include "ui/Application.h"
@@ -163,7 +163,7 @@ TEST_F(VentanaPrincipal, ARunThatShredsEverythingEmptiesTheListAndRebuildsTheTre
 TEST_F(VentanaPrincipal, AnItemThatCannotBeShreddedStaysAndTheResultSaysSo) {
     EscribirArchivo(tmp / L"ocupado.txt", "ocupado");
     EscribirArchivo(tmp / L"libre.txt", "libre");
-    ui::UniqueFile otro(CreateFileW((tmp / L"ocupado.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    win::UniqueFile otro(CreateFileW((tmp / L"ocupado.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     ConElementos({tmp / L"ocupado.txt", tmp / L"libre.txt"});
     prueba::RespuestaAutomatica si(L"Confirmación", VK_RETURN);

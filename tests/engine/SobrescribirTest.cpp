@@ -8,8 +8,8 @@
 #include "PruebasPasadas.h"
 #include "engine/Generador.h"
 #include "engine/Sobrescribir.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
+#include "engine/ShredOptions.h"
+#include "base/Handle.h"
 
 namespace {
 using Metodo = bool (*)(TFProgreso&, const std::wstring&, int);
@@ -221,13 +221,13 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     const int pasadas = 4;
     Metodos(5, pasadas);
     auto bloquear = [](const std::wstring& ruta) {
-        return ui::UniqueFile(CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        return win::UniqueFile(CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     };
     for (int m : {2, 3, 4}) {
         SCOPED_TRACE("method " + std::to_string(m));
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
+        win::UniqueFile cerrojo;
         ObservadorPasadas observador(*ventana);
         const int base = (m - 1) * pasadas;
         observador.En(base + 2, [&] { cerrojo = bloquear(ruta); });
@@ -242,7 +242,7 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     {
         SCOPED_TRACE("method 5: the locked pass fails, the next ones run");
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
+        win::UniqueFile cerrojo;
         ObservadorPasadas observador(*ventana);
         observador.En(17, [&] { cerrojo = bloquear(ruta); });
         observador.En(18, [&] { cerrojo.reset(); });
@@ -253,7 +253,7 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     {
         SCOPED_TRACE("method 1 holds the file from its start");
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
+        win::UniqueFile cerrojo;
         DWORD error = 0;
         ObservadorPasadas observador(*ventana);
         observador.En(2, [&] {

@@ -18,9 +18,9 @@
 
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/Registro.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
+#include "base/Registro.h"
+#include "engine/ShredOptions.h"
+#include "base/Handle.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ TEST(DISABLED_Pasos, Triturar) {
 
 TEST(DISABLED_Pasos, Retener) {
     const std::wstring ruta = Entorno(L"RETENER_RUTA"), mientras = Entorno(L"RETENER_MIENTRAS");
-    ui::UniqueFile archivo(
+    win::UniqueFile archivo(
         CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(archivo) << "cannot hold the file, error " << GetLastError();
     Decir("retenido", ruta);

@@ -8,7 +8,7 @@
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
 #include "settings/MenuContextual.h"
-#include "settings/Numeros.h"
+#include "base/Numeros.h"
 #include "settings/UOpciones.h"
 #include "support/Archivos.h"
 #include "ui/Application.h"

@@ -1,7 +1,8 @@
 // Splitting the command line and shortening paths to a label's width.
 #include <gtest/gtest.h>
 
-#include "engine/Rutas.h"
+#include "base/Rutas.h"
+#include "engine/AcortarRuta.h"
 #include "ui/Application.h"
 #include "ui/Graphics.h"
 
@@ -25,7 +26,7 @@ TEST(SplitCommandLine, AnArgumentLongerThan256CharactersIsKeptWhole) {
 
 TEST(AcortarRuta, LeadingFoldersGoFirstThenTheDriveAndTheNameIsNeverCut) {
     ui::Font fuente;
-    ui::UniqueFont f = fuente.Create();
+    win::UniqueFont f = fuente.Create();
     const std::wstring ruta = L"C:\\uno\\dos\\tres\\archivo.txt";
     auto ancho = [&](const std::wstring& s) { return static_cast<int>(ui::MeasureText(s, fuente).cx); };
     const std::vector<std::wstring> pasos{ruta, L"C:\\...\\dos\\tres\\archivo.txt", L"C:\\...\\tres\\archivo.txt",

@@ -14,10 +14,10 @@ TEST(TextLines, ALabelsInkStaysWithinItsWidth) {
     label.Font({L"MS Sans Serif", 11, ui::Regular, ui::colors::Navy})
         .Caption(L"\rdefinitiva\\memoria anual final, fff ffff fffff revisada.pdf\r\nx");
     const int w = label.Width() + 40, h = label.Height() + 20;
-    ui::WindowDC screen;
-    ui::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
-    ui::UniqueBitmap surface(CreateCompatibleBitmap(screen.get(), w, h));
-    ui::SelectGuard select(dc.get(), surface.get());
+    win::WindowDC screen;
+    win::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
+    win::UniqueBitmap surface(CreateCompatibleBitmap(screen.get(), w, h));
+    win::SelectGuard select(dc.get(), surface.get());
     ui::Canvas(dc.get()).FillRect(RECT{0, 0, w, h}, ui::colors::White);
     label.Paint(dc.get());  // unclipped, unlike in its parent
     int derecha = -1, abajo = -1;

@@ -21,6 +21,3 @@ std::wstring IncluirBarra(std::wstring ruta);
 std::wstring CarpetaDe(const std::wstring& ruta);
 // The part after the last backslash.
 std::wstring NombreDe(const std::wstring& ruta);
-// Shortens a path to fit a pixel width in a font: leading folders become "...", then the
-// drive goes, and last of all only the name is left. The name itself is never cut.
-std::wstring AcortarRuta(const std::wstring& ruta, HFONT fuente, int anchoMaximo);
