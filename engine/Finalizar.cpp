@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include "base/Existencia.h"
-#include "engine/Generador.h"
-#include "base/Rutas.h"
-#include "engine/AcortarRuta.h"
-#include "engine/Sobrescribir.h"
-#include "engine/UProgreso.h"
-#include "engine/ShredOptions.h"
 #include "base/Handle.h"
+#include "base/Rutas.h"
+#include "engine/Generador.h"
+#include "engine/Seguimiento.h"
+#include "engine/ShredOptions.h"
+#include "engine/Sobrescribir.h"
 
 namespace {
 bool BorrarArchivo(const std::wstring& ruta) { return DeleteFileW(RutaApi(ruta).c_str()); }
@@ -99,32 +98,30 @@ bool TriturarUltraRapido(const std::wstring& ruta) {
     return ok;
 }
 
-bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
     const ShredOptions opciones = OpcionesActuales();
 
-    ventana.ProgresoTotal.Position(ventana.ProgresoTotal.Position() + 1);
-    ventana.LabelNArchivos.Caption(std::to_wstring(ventana.ProgresoTotal.Position()) + L" de " +
-                                   std::to_wstring(ventana.ProgresoTotal.Max()));
-    ventana.Progreso.Max(NMetodos * pasadas);
-    ventana.LabelArchivo.Caption(AcortarRuta(ruta, ventana.LabelArchivo.FontHandle(), ventana.LabelArchivo.Width()));
-    ui::App().ProcessMessages();
+    seguimiento.ArchivoContado();
+    seguimiento.MaximoPasadas(NMetodos * pasadas);
+    seguimiento.Archivo(ruta);
+    seguimiento.Bombear();
 
     // A file stopped by Cancelar is not shredded, and says so: it stays in the list. One
     // reached after the request is left exactly as it was, not even tested.
     auto parado = [&] {
-        ventana.Tag = 1;
+        seguimiento.ParadoPorCancelar(true);
         return false;
     };
-    if (ventana.Cancelado) return parado();
+    if (seguimiento.CancelarPedido()) return parado();
     if (opciones.UltraRapido) return TriturarUltraRapido(ruta);
 
     // Preliminary tests; the first that fails leaves the file as it was.
     if (!ExisteArchivo(ruta) || EsEnlace(ruta) || !QuitarSoloLectura(ruta) || !ProbarEscritura(ruta)) return false;
     const auto identidad = IdentidadDe(ruta);
 
-    bool resultado = SobrescribirMetodos(ventana, ruta, pasadas, opciones);
-    if (ventana.Cancelado) return parado();  // overwritten as far as it got, under its own name
-    ventana.Tag = 0;
+    bool resultado = SobrescribirMetodos(seguimiento, ruta, pasadas, opciones);
+    if (seguimiento.CancelarPedido()) return parado();  // overwritten as far as it got, under its own name
+    seguimiento.ParadoPorCancelar(false);
 
     // The finishing steps go by the path: when another program has put a different file there
     // meanwhile, or removed this one, they would empty, rename and delete a file nobody chose.

@@ -3,12 +3,12 @@
 // truncation, the two renames and the false dates.
 #include <string>
 
-class TFProgreso;
+class Seguimiento;
 
 // Shreds one file: shows it, tests it, overwrites it with the enabled methods and finishes
 // it with the enabled steps. True when the file counts as shredded; a file stopped by the
 // cancel request, or replaced by another file before its finishing steps, answers false.
-bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas);
+bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas);
 // The ultra-fast path: no overwriting; clears read-only, truncates, renames and deletes.
 bool TriturarUltraRapido(const std::wstring& ruta);
 // Opens the file exclusively for writing and writes "X" over its first byte.

@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "base/Existencia.h"
+#include "base/Handle.h"
+#include "base/Rutas.h"
 #include "engine/Generador.h"
 #include "engine/MarcoPasadas.h"
-#include "base/Rutas.h"
-#include "engine/UProgreso.h"
+#include "engine/Seguimiento.h"
 #include "engine/ShredOptions.h"
-#include "base/Handle.h"
 
 namespace {
 // Transfer units: a block for methods 1, 2, 4 and 5, a chunk for method 3.
@@ -131,7 +131,7 @@ bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
 
 uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
 
-bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     win::UniqueFile archivo;
     Bloque bloque;
     auto abrir = [&] {
@@ -146,10 +146,10 @@ bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
         return CubrirConBloque(archivo.get(), bloque, latido);
     };
-    return RecorrerPasadas(ventana, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
+    return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
-bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo2(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque leido, escrito;
     auto pasada = [&](int i, Latido& latido) {
         win::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
@@ -167,10 +167,10 @@ bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
             }
         });
     };
-    return RecorrerPasadas(ventana, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo3(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Triple t;
     auto preparar = [&] {
         if (!objetivo.Sigue() || !SetFileAttributesW(RutaApi(objetivo.Ruta()).c_str(), FILE_ATTRIBUTE_ARCHIVE))
@@ -199,10 +199,10 @@ bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
             return true;
         });
     };
-    return RecorrerPasadas(ventana, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
+    return RecorrerPasadas(seguimiento, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
 }
 
-bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo4(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque bloque;
     auto pasada = [&](int i, Latido& latido) {
         bloque.fill(Patron(i));
@@ -213,10 +213,10 @@ bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         const int64_t bloques = (tamano - 1) / kBloque + 1;
         return Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); });
     };
-    return RecorrerPasadas(ventana, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo5(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     auto pasada = [&](int i, Latido& latido) {
         win::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
@@ -228,30 +228,30 @@ bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         return Asentado(archivo.get(),
                         [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); });
     };
-    return RecorrerPasadas(ventana, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
 }
 
-using Metodo = bool (*)(TFProgreso&, MismoArchivo&, int);
+using Metodo = bool (*)(Seguimiento&, MismoArchivo&, int);
 constexpr Metodo kMetodos[] = {Metodo1, Metodo2, Metodo3, Metodo4, Metodo5};
 
-bool UnMetodo(int m, TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool UnMetodo(int m, Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
     MismoArchivo objetivo(ruta);
-    return kMetodos[m - 1](ventana, objetivo, pasadas);
+    return kMetodos[m - 1](seguimiento, objetivo, pasadas);
 }
 }  // namespace
 
-bool SobrescribirMetodo1(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(1, v, ruta, pasadas); }
-bool SobrescribirMetodo2(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(2, v, ruta, pasadas); }
-bool SobrescribirMetodo3(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(3, v, ruta, pasadas); }
-bool SobrescribirMetodo4(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(4, v, ruta, pasadas); }
-bool SobrescribirMetodo5(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(5, v, ruta, pasadas); }
+bool SobrescribirMetodo1(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(1, v, ruta, pasadas); }
+bool SobrescribirMetodo2(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(2, v, ruta, pasadas); }
+bool SobrescribirMetodo3(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(3, v, ruta, pasadas); }
+bool SobrescribirMetodo4(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(4, v, ruta, pasadas); }
+bool SobrescribirMetodo5(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(5, v, ruta, pasadas); }
 
-bool SobrescribirMetodos(TFProgreso& ventana, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
+bool SobrescribirMetodos(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
     const bool activos[] = {opciones.Metodo1, opciones.Metodo2, opciones.Metodo3, opciones.Metodo4, opciones.Metodo5};
     // One file for all the methods: the first open fixes it for the rest.
     MismoArchivo objetivo(ruta);
     bool resultado = true;
     for (int m = 1; m <= 5; ++m)
-        if (activos[m - 1]) resultado = kMetodos[m - 1](ventana, objetivo, pasadas) && resultado;
+        if (activos[m - 1]) resultado = kMetodos[m - 1](seguimiento, objetivo, pasadas) && resultado;
     return resultado;
 }

@@ -3,11 +3,10 @@
 #include <windows.h>
 
 #include "base/Existencia.h"
-#include "engine/Finalizar.h"
-#include "base/Rutas.h"
-#include "engine/AcortarRuta.h"
-#include "engine/UProgreso.h"
 #include "base/Handle.h"
+#include "base/Rutas.h"
+#include "engine/Finalizar.h"
+#include "engine/Seguimiento.h"
 
 namespace {
 bool EsPuntoOPuntoPunto(const wchar_t* nombre) {
@@ -78,15 +77,15 @@ uint64_t TamanoListaKb(const std::vector<std::wstring>& lista, uint64_t& archivo
     return total;
 }
 
-bool TriturarCarpeta(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
-    if (ventana.Cancelado) return false;
+bool TriturarCarpeta(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
+    if (seguimiento.CancelarPedido()) return false;
     if (!ExisteCarpeta(ruta)) return true;
     if (EsEnlace(ruta)) return false;  // a junction or folder link: neither walked nor removed
     const std::wstring carpeta = IncluirBarra(ruta);
 
-    ventana.LabelCarpeta.Caption(L"");
-    ui::App().ProcessMessages();
-    ventana.LabelCarpeta.Caption(AcortarRuta(carpeta, ventana.LabelCarpeta.FontHandle(), ventana.LabelCarpeta.Width()));
+    seguimiento.Carpeta(L"");
+    seguimiento.Bombear();
+    seguimiento.Carpeta(carpeta);
 
     bool ok = true;
     RecorrerCarpeta(carpeta, [&](const WIN32_FIND_DATAW& datos) {
@@ -95,9 +94,9 @@ bool TriturarCarpeta(TFProgreso& ventana, const std::wstring& ruta, int pasadas)
             ok = false;
         } else if (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             ok = QuitarSoloLectura(entrada) && ok;
-            ok = TriturarCarpeta(ventana, entrada, pasadas) && ok;
+            ok = TriturarCarpeta(seguimiento, entrada, pasadas) && ok;
         } else {
-            ok = TriturarArchivo(ventana, entrada, pasadas) && ok;
+            ok = TriturarArchivo(seguimiento, entrada, pasadas) && ok;
         }
     });
 
@@ -105,34 +104,25 @@ bool TriturarCarpeta(TFProgreso& ventana, const std::wstring& ruta, int pasadas)
     return RemoveDirectoryW(RutaApi(carpeta).c_str()) && ok;
 }
 
-bool TriturarElemento(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
-    if (ExisteCarpeta(ruta)) return TriturarCarpeta(ventana, ruta, pasadas);
-    if (ExisteArchivo(ruta)) return TriturarArchivo(ventana, ruta, pasadas);
+bool TriturarElemento(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
+    if (ExisteCarpeta(ruta)) return TriturarCarpeta(seguimiento, ruta, pasadas);
+    if (ExisteArchivo(ruta)) return TriturarArchivo(seguimiento, ruta, pasadas);
     return false;
 }
 
-bool TriturarLista(TFProgreso& ventana, std::vector<std::wstring>& lista, int pasadas) {
+bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, int pasadas) {
     bool resultado = true;
     uint64_t archivos = 0;
     const uint64_t totalKb = TamanoListaKb(lista, archivos);
 
-    ventana.LabelProgresoTotal.Caption(L"Tamaño total: " + std::to_wstring(totalKb) + L" Kb.  Archivo nº ");
-    ventana.LabelNArchivos.Bounds(ventana.LabelProgresoTotal.Left() + ventana.LabelProgresoTotal.Width(),
-                                  ventana.LabelNArchivos.Top());
-    const int maximo = archivos > INT32_MAX ? INT32_MAX : static_cast<int>(archivos);
-    ventana.ProgresoTotal.Max(maximo);
-    ventana.LabelNArchivos.Caption(L"0 de " + std::to_wstring(archivos));
-    const bool varios = archivos > 1;
-    ventana.LabelProgresoTotal.Visible(varios);
-    ventana.ProgresoTotal.Visible(varios);
-    ventana.LabelNArchivos.Visible(varios);
+    seguimiento.Totales(totalKb, archivos);
 
     for (size_t i = lista.size(); i-- > 0;) {
-        if (ventana.Cancelado) {  // the items left are not shredded
+        if (seguimiento.CancelarPedido()) {  // the items left are not shredded
             resultado = false;
             break;
         }
-        if (TriturarElemento(ventana, lista[i], pasadas))
+        if (TriturarElemento(seguimiento, lista[i], pasadas))
             lista.erase(lista.begin() + static_cast<std::ptrdiff_t>(i));
         else
             resultado = false;

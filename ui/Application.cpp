@@ -4,8 +4,8 @@
 
 #include <cwctype>
 
-#include "ui/Controls.h"
 #include "base/Exception.h"
+#include "ui/Controls.h"
 #include "ui/Hint.h"
 
 namespace ui {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
 #include "base/Handle.h"
+#include "ui/Form.h"
 
 namespace ui {
 

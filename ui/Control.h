@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "ui/Graphics.h"
 #include "base/Handle.h"
+#include "ui/Graphics.h"
 
 namespace ui {
 

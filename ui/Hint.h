@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "base/Handle.h"
 #include "ui/Control.h"
 #include "ui/Graphics.h"
-#include "base/Handle.h"
 
 namespace ui {
 
