@@ -110,7 +110,7 @@ bool TriturarElemento(Seguimiento& seguimiento, const std::wstring& ruta, int pa
     return false;
 }
 
-bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, int pasadas) {
+bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, int pasadas, InformeRun* informe) {
     bool resultado = true;
     uint64_t archivos = 0;
     const uint64_t totalKb = TamanoListaKb(lista, archivos);

@@ -4,11 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/Motivo.h"
+
 class Seguimiento;
 
 // Shreds the items from the last to the first, deleting every item that answered true.
 // True when every item was handled and succeeded (a cancel that leaves items answers false).
-bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, int pasadas);
+// Every item left in the list is written down in `informe`, when given, with its reason.
+bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, int pasadas,
+                   InformeRun* informe = nullptr);
 // One item: a folder goes to TriturarCarpeta, a file to TriturarArchivo; anything else
 // answers false and is not touched.
 bool TriturarElemento(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas);
