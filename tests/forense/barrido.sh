@@ -164,10 +164,11 @@ triturar_programa --y "$accion" "$(zruta "$b/retener.txt")" "$(zruta "$b/reempla
 soltar
 check "between items: the first item is shredded" test ! -e "$b/grande.bin"
 check "between items: the held item is untouched" es "$b/retener.txt" retener
-check "between items: what replaced an item before it was reached is shredded as that item" test ! -e "$b/reemplazar.txt"
+# The item is the file that was chosen; another file put under its name is somebody's new file.
+check "between items: what replaced an item before it was reached is left alone" es "$b/reemplazar.txt" nuevo
 check "between items: nothing appeared where the deleted item was" test ! -e "$b/borrar.txt"
 informe "item deleted / replaced / held before it is reached" \
-  "deleted: skipped; replaced: the file then at that path shredded; held: untouched" "the held item"
+  "deleted: skipped; replaced: the replacement left alone; held: untouched" "the held item, the replacement"
 
 # --- Between passes: another program replaces or deletes the file being overwritten; method 1
 # holds it, so no other program can take it meanwhile.
