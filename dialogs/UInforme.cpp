@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "dialogs/Umensajes.h"
 #include "ui/Application.h"
 #include "ui/Memo.h"
 #include "ui/TabOrder.h"
@@ -24,7 +25,7 @@ ListaLineas::ListaLineas(WinControl* parent)
     : ListBox(parent, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 0) {}
 
 TFInforme::TFInforme() {
-    Caption(App().Title());
+    Caption(kEncabezadoInforme);  // not drawn, the window has no title bar; read out by screen readers
     Border(BorderStyle::None);
     StayOnTop(true);
     ClientSize(517, 301);  // replaced by the size the lines need; placed when shown
@@ -34,7 +35,7 @@ TFInforme::TFInforme() {
     PanelInterior.AlignClient().BevelOuter(BevelKind::None).Color(colors::White).Font(texto);
     lblCaption.Bounds(220, 8).Font({L"Courier New", 16, Bold | Underline, colors::Navy}).Caption(App().Title());
     Imagen.Bounds(16, 16, 41, 45).Picture(L"AVISO");
-    lblTexto.Bounds(68, 36).Font(texto).Caption(L"\rNo se han podido triturar algunos datos:");
+    lblTexto.Bounds(68, 36).Font(texto).Caption(L"\r" + std::wstring(kEncabezadoInforme));
     ListBoxLineas.Bounds(68, 62, 385, 100).Font(texto).Color(colors::White);
     PanelRespuesta.Bounds(206, 224, 105, 37).BevelOuter(BevelKind::None).Color(colors::White).Font(texto);
     btnAceptar.Bounds(4, 4, 97, 29).Font(texto).Caption(L"Aceptar").Default(true).Cancel(true).ModalResult(mrOk);
@@ -89,14 +90,8 @@ void TFInforme::Ajustar(const std::vector<std::wstring>& lineas, const RECT& are
     ListBoxLineas.Bounds(ListBoxLineas.Left(), ListBoxLineas.Top(), ListBoxLineas.Width() + (desplaza ? barra : 0),
                          visibles * alto);
 
-    // The same frame and margins as the confirmation: the buttons under the rows, as far below
-    // them as they are tall, centred.
-    const int contenido = std::max({lblTexto.Width(), ListBoxLineas.Width(), PanelRespuesta.Width()});
-    ClientSize(contenido + margenes, ClientHeight());
-    PanelRespuesta.Bounds((ClientWidth() - PanelRespuesta.Width()) / 2,
-                          ListBoxLineas.Top() + ListBoxLineas.Height() + PanelRespuesta.Height());
-    ClientSize(ClientWidth(), PanelRespuesta.Top() + PanelRespuesta.Height() + 2 * AnchoBorde + lblTexto.Top());
-    lblCaption.Bounds((ClientWidth() - lblCaption.Width()) / 2, lblCaption.Top());
+    AjustarAlContenido(*this, lblCaption, lblTexto, PanelRespuesta, std::max(lblTexto.Width(), ListBoxLineas.Width()),
+                       ListBoxLineas.Top() + ListBoxLineas.Height());
 }
 
 void MostrarInforme(const std::vector<LineaInforme>& lineas) {

@@ -6,9 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/Umensajes.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/ListBox.h"
+
+// The heading over the lines, which is also the window's caption.
+inline constexpr wchar_t kEncabezadoInforme[] = L"No se han podido triturar algunos datos:";
 
 // One item the run left, and why, as the person reads it.
 struct LineaInforme {
@@ -30,7 +34,7 @@ class TFInforme : public ui::Form {
 public:
     TFInforme();
 
-    static constexpr int AnchoBorde = 5;
+    static constexpr int AnchoBorde = TFMensajes::AnchoBorde;
 
     ui::Panel PanelBorde{this};
     ui::Panel PanelInterior{&PanelBorde};

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "ui/Application.h"
+
 namespace prueba {
 
 namespace {
@@ -23,6 +25,29 @@ void PulsarTecla(WORD tecla) {
     entrada[0].ki.wVk = entrada[1].ki.wVk = tecla;
     entrada[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, entrada, sizeof(INPUT));
+}
+
+void Bombear(int ms) {
+    const ULONGLONG fin = GetTickCount64() + static_cast<ULONGLONG>(ms);
+    do {
+        ui::App().ProcessMessages();
+        Sleep(2);
+    } while (GetTickCount64() < fin);
+}
+
+bool EsperarQue(const std::function<bool()>& condicion, int ms) {
+    const ULONGLONG fin = GetTickCount64() + static_cast<ULONGLONG>(ms);
+    for (;;) {
+        ui::App().ProcessMessages();
+        if (condicion()) return true;
+        if (GetTickCount64() >= fin) return false;
+        Sleep(2);
+    }
+}
+
+void MoverA(POINT p) {
+    SetCursorPos(p.x, p.y);
+    Bombear(30);
 }
 
 void PulsarTeclas(const std::vector<WORD>& teclas) {

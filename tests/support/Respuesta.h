@@ -32,6 +32,13 @@ private:
 
 // Presses and releases a key through the system's input queue.
 void PulsarTecla(WORD tecla);
+// Handles the pending messages for ms milliseconds.
+void Bombear(int ms);
+// Handles messages until the condition holds; false if it did not within ms.
+bool EsperarQue(const std::function<bool()>& condicion, int ms);
+// Moves the cursor as the mouse would and lets the windows see it.
+void MoverA(POINT p);
+
 // Presses keys in order and releases them in reverse, as a person holding Alt would.
 void PulsarTeclas(const std::vector<WORD>& teclas);
 // Moves the mouse pointer to the middle of a window, and presses and releases its left button
