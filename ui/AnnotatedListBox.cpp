@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 
 #include "ui/Hint.h"
 
@@ -22,6 +23,22 @@ int TextWidth(HDC dc, const std::wstring& text) {
 void DrawRowText(HDC dc, const std::wstring& text, int left, int width, const RECT& row, UINT shorten) {
     RECT r{left, row.top, left + std::max(width, 0), row.bottom};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | shorten);
+}
+
+// A path too wide for width loses the middle to "...", keeping its last name whole as far as
+// it can. The system's shortening keeps what follows the last backslash, which for a folder
+// is nothing: its name is kept and its final backslash put back after it.
+std::wstring ShortenPath(HDC dc, const std::wstring& path, int width) {
+    if (TextWidth(dc, path) <= width) return path;
+    const bool folder = path.size() > 1 && path.back() == L'\\';
+    std::wstring body = folder ? path.substr(0, path.size() - 1) : path;
+    const size_t length = body.size();
+    body.resize(length + 5, L'\0');  // the shortened text may take four characters more
+    RECT r{0, 0, std::max(width - (folder ? TextWidth(dc, L"\\") : 0), 0), 0};
+    DrawTextW(dc, body.data(), static_cast<int>(length), &r,
+              DT_SINGLELINE | DT_NOPREFIX | DT_PATH_ELLIPSIS | DT_MODIFYSTRING | DT_CALCRECT);
+    body.resize(std::wcslen(body.c_str()));
+    return folder ? body + L"\\" : body;
 }
 }  // namespace
 
@@ -90,7 +107,7 @@ bool AnnotatedListBox::DrawItem(const DRAWITEMSTRUCT& item) {
             // Both stay readable: the text loses its middle (a path keeps its last name),
             // the note its end.
             const RowSplit split = SplitRow(TextWidth(dc, text), TextWidth(dc, note), width, kGap);
-            DrawRowText(dc, text, left, split.TextWidth, item.rcItem, DT_PATH_ELLIPSIS);
+            DrawRowText(dc, ShortenPath(dc, text, split.TextWidth), left, split.TextWidth, item.rcItem, 0);
             SetTextColor(dc, selected ? ink : NoteColor);
             DrawRowText(dc, note, left + split.NoteLeft, split.NoteWidth, item.rcItem, DT_END_ELLIPSIS);
         }

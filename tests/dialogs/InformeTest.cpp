@@ -65,7 +65,7 @@ TEST_F(Informe, TheDialogFitsItsLinesWithinTheArea) {
         d.Ajustar(c.lineas, c.area);
         const int alto = AltoFila(d), anchoArea = c.area.right - c.area.left, altoArea = c.area.bottom - c.area.top;
         EXPECT_EQ(d.Caption(), L"No se han podido triturar algunos datos:");
-        EXPECT_EQ(d.lblCaption.Caption(), L"Trituradora");
+        EXPECT_EQ(d.lblCaption.Caption(), ui::App().Title());
         EXPECT_EQ(d.lblTexto.Caption(), L"\rNo se han podido triturar algunos datos:");
         EXPECT_EQ(d.Imagen.Picture().Width(), 39);
 

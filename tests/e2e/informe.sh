@@ -23,8 +23,9 @@ if [ -n "$id" ]; then
   # A line too wide for the screen goes on in the next row: the rows are read as one text.
   filas=$(leer_informe | tr -d '\n')
   echo "report: $filas"
-  check "the report names the folder" grep -qF "$(zruta "$c"): " <<<"$filas"
-  check "and why: a file in it is in use by another program" grep -qF "en uso por otro programa" <<<"$filas"
+  check "the report names the folder" grep -qF "$(zruta "$c")" <<<"$filas"
+  check "and why: a file in it is in use by another program" \
+    grep -qF "$(zruta "$c"): quedan elementos dentro (en uso por otro programa)" <<<"$filas"
   press "$id" Return
   check "Enter closes the report" bash -c "sleep 1; ! xdotool search --onlyvisible --name '$report_caption' >/dev/null 2>&1"
 fi
