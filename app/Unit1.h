@@ -78,6 +78,7 @@ public:
     void AnotarMotivos(const InformeRun& informe);
 
 private:
+    bool cerrarTrasTriturar_ = false;  // closed during a run: close once it has stopped
     // The counter and the list box show the pending list, with the reasons, after every change.
     void MostrarLista();
 };

@@ -6,8 +6,12 @@
 // Every pass is flushed to the disk before the file is closed, also one that a full disk
 // stopped part-way, and a method only ever writes the file its first open found there: a
 // file put in its place meanwhile fails the pass.
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
+
+#include "engine/Motivo.h"
 
 struct ShredOptions;
 class Seguimiento;
@@ -34,3 +38,7 @@ bool SobrescribirMetodo5(Seguimiento& seguimiento, const std::wstring& ruta, int
 // answers the AND of their results (every enabled method runs, whatever came before). All of
 // them work on the file the first of them opened.
 bool SobrescribirMetodos(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas, const ShredOptions& opciones);
+// The same over a file the caller holds open (for reading, writing and attributes): every pass
+// writes through that handle. `fallo` receives the first failure's reason.
+bool SobrescribirMetodos(Seguimiento& seguimiento, HANDLE retenido, int pasadas, const ShredOptions& opciones,
+                         Fallo& fallo);
