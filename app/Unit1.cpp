@@ -129,12 +129,25 @@ void TForm1::TrituradoraDragDrop(Control& /*source*/) {
                     [&](const std::wstring& r) { return MismaRuta(r, ruta); }))
         return;
     ListaTriturar.push_back(ruta);
+    MotivosTriturar.erase(ruta);
     MostrarLista();
 }
 
 void TForm1::MostrarLista() {
     LabelNElementos.Caption(std::to_wstring(ListaTriturar.size()));
-    ListBoxTriturar.Items(ListaTriturar);
+    std::vector<std::wstring> motivos;
+    for (const auto& ruta : ListaTriturar) {
+        const auto it = MotivosTriturar.find(ruta);
+        motivos.push_back(it == MotivosTriturar.end() ? std::wstring() : it->second);
+    }
+    ListBoxTriturar.Items(ListaTriturar, motivos);
+}
+
+void TForm1::AnotarMotivos(const InformeRun& informe) {
+    MotivosTriturar.clear();
+    for (const auto& linea : LineasInforme(ListaTriturar, informe))
+        if (!linea.motivo.empty()) MotivosTriturar[linea.ruta] = linea.motivo;
+    MostrarLista();
 }
 
 void TForm1::BitBtnTriturarClick() {
@@ -146,8 +159,9 @@ void TForm1::BitBtnTriturarClick() {
     Hide();
     FProgreso->Show();
     const int pasadas = PasadasSeleccionadas();
-    const bool todo = TriturarLista(*FProgreso, ListaTriturar, pasadas);
-    MostrarLista();
+    InformeRun informe;
+    const bool todo = TriturarLista(*FProgreso, ListaTriturar, pasadas, &informe);
+    AnotarMotivos(informe);
     ArbolDirectorios1->Refrescar();
     if (FProgreso->Tag == 1)
         LabelResultado.Caption(L"Cancelado por usuario");
@@ -166,6 +180,7 @@ void TForm1::BitBtnTriturarClick() {
 void TForm1::BitBtnSacarDeTrituradoraClick() {
     const int indice = ListBoxTriturar.ItemIndex();
     if (indice < 0 || indice >= static_cast<int>(ListaTriturar.size())) return;
+    MotivosTriturar.erase(ListaTriturar[static_cast<size_t>(indice)]);
     ListaTriturar.erase(ListaTriturar.begin() + indice);
     MostrarLista();
 }

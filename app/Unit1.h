@@ -1,16 +1,18 @@
 #pragma once
 // The main window: the folder tree on the left, the shredder picture that takes what is
 // dragged from it, the control panel with the pending list, and the title panel.
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/ArbolDirectorios.h"
 #include "controls/Velhint.h"
+#include "engine/Motivo.h"
+#include "ui/AnnotatedListBox.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 #include "ui/ImageList.h"
-#include "ui/ListBox.h"
 #include "ui/Menu.h"
 #include "ui/PageControl.h"
 
@@ -45,7 +47,7 @@ public:
     ui::Image imgVerDocs{&PanelControl};
     ui::BitBtn BitBtnVerDocs{&PanelControl};
     ui::Label LabelResultado{&PanelControl};
-    ui::ListBox ListBoxTriturar{&PanelControl};
+    ui::AnnotatedListBox ListBoxTriturar{&PanelControl};
     ui::BitBtn BitBtnSacarDeTrituradora{&PanelControl};
     ui::ImageList icosWXP{16, 16};
     ui::MainMenu MainMenu1{*this};
@@ -54,6 +56,8 @@ public:
     // Created at start and owned by the window.
     std::unique_ptr<TVelHint> VelHint1;
     std::vector<std::wstring> ListaTriturar;
+    // Why the last run left each item it left, by path. An item added since has none.
+    std::map<std::wstring, std::wstring> MotivosTriturar;
     std::unique_ptr<TArbolDirectorios> ArbolDirectorios1;
 
     void FormCreate();
@@ -69,9 +73,13 @@ public:
     void imgAcercaClick();
     void BitBtnRefrescarClick();
 
+    // Keeps the reasons a run recorded for the items it left, in place of the last run's,
+    // and shows the pending list with them.
+    void AnotarMotivos(const InformeRun& informe);
+
 private:
     bool cerrarTrasTriturar_ = false;  // closed during a run: close once it has stopped
-    // The counter and the list box show the pending list after every change.
+    // The counter and the list box show the pending list, with the reasons, after every change.
     void MostrarLista();
 };
 

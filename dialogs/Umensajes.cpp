@@ -72,16 +72,8 @@ int MostrarMensaje(const std::wstring& texto) {
     for (const std::wstring& linea : d.Memo.Lines()) lineas += L'\r' + linea;
     d.lblTexto.Caption(lineas);
 
-    // Width: the text or the buttons, whichever is wider, with the frame and a margin as
-    // wide as the label's left one on each side.
-    const int anchoContenido = std::max(d.lblTexto.Width(), d.PanelRespuesta.Width());
-    d.ClientSize(anchoContenido + 2 * TFMensajes::AnchoBorde + 2 * d.lblTexto.Left(), d.ClientHeight());
-    // The buttons sit under the text, as far below it as they are tall, centred.
-    d.PanelRespuesta.Bounds((d.ClientWidth() - d.PanelRespuesta.Width()) / 2,
-                            d.lblTexto.Top() + d.lblTexto.Height() + d.PanelRespuesta.Height());
-    d.ClientSize(d.ClientWidth(), d.PanelRespuesta.Top() + d.PanelRespuesta.Height() +
-                                      2 * TFMensajes::AnchoBorde + d.lblTexto.Top());
-    d.lblCaption.Bounds((d.ClientWidth() - d.lblCaption.Width()) / 2, d.lblCaption.Top());
+    AjustarAlContenido(d, d.lblCaption, d.lblTexto, d.PanelRespuesta, d.lblTexto.Width(),
+                       d.lblTexto.Top() + d.lblTexto.Height());
 
     d.ShowModal();
     const int respuesta = d.Tag & 0xFF;
@@ -89,6 +81,15 @@ int MostrarMensaje(const std::wstring& texto) {
     ventana.reset();
     FMensajes = anterior;
     return respuesta;
+}
+
+void AjustarAlContenido(Form& ventana, Label& titulo, const Label& texto, Panel& respuesta, int ancho, int fondo) {
+    ventana.ClientSize(std::max(ancho, respuesta.Width()) + 2 * TFMensajes::AnchoBorde + 2 * texto.Left(),
+                       ventana.ClientHeight());
+    respuesta.Bounds((ventana.ClientWidth() - respuesta.Width()) / 2, fondo + respuesta.Height());
+    ventana.ClientSize(ventana.ClientWidth(),
+                       respuesta.Top() + respuesta.Height() + 2 * TFMensajes::AnchoBorde + texto.Top());
+    titulo.Bounds((ventana.ClientWidth() - titulo.Width()) / 2, titulo.Top());
 }
 
 std::wstring TextoConfirmacion(const std::vector<std::wstring>& rutas) {

@@ -43,6 +43,13 @@ extern TFMensajes* FMensajes;
 // closing the window.
 int MostrarMensaje(const std::wstring& texto);
 
+// The layout the message dialog's look follows, for the content (from the text label's place
+// down to fondo, ancho wide): as wide as the content or the buttons, whichever is wider, with
+// the frame and a margin as wide as the label's left one on each side; the buttons under the
+// content, as far below it as they are tall, centred; the title centred.
+void AjustarAlContenido(ui::Form& ventana, ui::Label& titulo, const ui::Label& texto, ui::Panel& respuesta, int ancho,
+                        int fondo);
+
 // The question asked before a run: the heading, one path per line, an empty line and
 // "¿Está seguro?".
 std::wstring TextoConfirmacion(const std::vector<std::wstring>& rutas);

@@ -1,5 +1,7 @@
 #include "engine/UProgreso.h"
 
+#include <map>
+
 #include "dialogs/Umensajes.h"
 #include "engine/AcortarRuta.h"
 #include "engine/ShredOptions.h"
@@ -93,8 +95,21 @@ void TFProgreso::FormCreate() {
     std::vector<std::wstring> lista(argumentos.begin(), argumentos.end());
     if (MostrarMensaje(TextoConfirmacion(lista)) == 1) {
         Show();
-        TriturarLista(*this, lista, PasadasSeleccionadas());
+        InformeRun informe;
+        TriturarLista(*this, lista, PasadasSeleccionadas(), &informe);
         Hide();
+        MostrarInforme(LineasInforme(lista, informe));
     }
     App().Terminate();
+}
+
+std::vector<LineaInforme> LineasInforme(const std::vector<std::wstring>& quedan, const InformeRun& informe) {
+    std::map<std::wstring, const Fallo*> motivos;
+    for (const auto& n : informe) motivos.emplace(n.ruta, &n.fallo);
+    std::vector<LineaInforme> lineas;
+    for (const auto& ruta : quedan) {
+        const auto it = motivos.find(ruta);
+        lineas.push_back({ruta, it == motivos.end() ? std::wstring() : TextoFallo(*it->second)});
+    }
+    return lineas;
 }

@@ -1,7 +1,12 @@
 #pragma once
 // The progress window: shows the folder, the file, the pass and the overall progress of a
 // run, and carries the cancel request. In the command-line route its creation runs the
-// whole route: confirm, shred, quit.
+// whole route: confirm, shred, report what was not shredded, quit.
+#include <string>
+#include <vector>
+
+#include "dialogs/UInforme.h"
+#include "engine/Motivo.h"
 #include "engine/Seguimiento.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
@@ -50,3 +55,7 @@ public:
 };
 
 extern TFProgreso* FProgreso;
+
+// What a run left, as the person reads it: each item still in the list, in its order, with
+// the reason the run recorded for it (none where it recorded none).
+std::vector<LineaInforme> LineasInforme(const std::vector<std::wstring>& quedan, const InformeRun& informe);

@@ -2,10 +2,13 @@
 
 namespace ui {
 
-ListBox::ListBox(WinControl* parent) : Fluent(parent) {
+ListBox::ListBox(WinControl* parent)
+    : ListBox(parent, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+              WS_EX_CLIENTEDGE) {}
+
+ListBox::ListBox(WinControl* parent, DWORD style, DWORD exStyle) : Fluent(parent) {
     color_ = colors::White;
-    CreateHandle(L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                 WS_EX_CLIENTEDGE);
+    CreateHandle(L"LISTBOX", style, exStyle);
 }
 
 ListBox& ListBox::Flat(bool on) {
@@ -30,14 +33,17 @@ ListBox& ListBox::Items(const std::vector<std::wstring>& items) {
 std::vector<std::wstring> ListBox::Items() const {
     std::vector<std::wstring> items;
     const int n = Count();
-    for (int i = 0; i < n; ++i) {
-        const LRESULT len = SendMessageW(Handle(), LB_GETTEXTLEN, i, 0);
-        std::wstring text(static_cast<size_t>(len > 0 ? len : 0) + 1, L'\0');
-        SendMessageW(Handle(), LB_GETTEXT, i, reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<size_t>(len > 0 ? len : 0));
-        items.push_back(std::move(text));
-    }
+    for (int i = 0; i < n; ++i) items.push_back(Item(i));
     return items;
+}
+
+std::wstring ListBox::Item(int index) const {
+    const LRESULT len = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (len == LB_ERR || len <= 0) return {};
+    std::wstring text(static_cast<size_t>(len) + 1, L'\0');
+    SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(len));
+    return text;
 }
 
 int ListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }

@@ -15,6 +15,8 @@ public:
     // Replaces every item; afterwards nothing is selected.
     ListBox& Items(const std::vector<std::wstring>& items);
     std::vector<std::wstring> Items() const;
+    // The text of one item; empty past the end.
+    std::wstring Item(int index) const;
     int Count() const;
     // The selected index, or -1.
     int ItemIndex() const;
@@ -22,6 +24,9 @@ public:
     HBRUSH CtlColor(HDC dc) override;
 
 protected:
+    // For list boxes of other kinds (drawn by their owner, without a selection): the window
+    // styles in full.
+    ListBox(WinControl* parent, DWORD style, DWORD exStyle);
     void ColorChanged() override { brush_.reset(); }
 
 private:

@@ -427,25 +427,44 @@ def question_mark(x, y):
     return math.hypot(x - cx, y - 26.2) < 2.3
 
 
-def confirmation_picture():
+def exclamation_mark(x, y):
+    """Coverage test of the mark: a bar narrowing downwards, and the dot."""
+    cx = 20.0
+    if 4.5 <= y <= 20.5 and abs(x - cx) <= 2.6 - 0.06 * (y - 4.5):
+        return True
+    return math.hypot(x - cx, y - 25.2) < 2.3
+
+
+def bubble_picture(name, mark, outline, top, bottom, shadow):
+    """The 39 x 40 bubble lit from above with a white mark in it; top and bottom are the
+    body's colours at those edges."""
     w, h = 39, 40
     def shade(x, y):
-        if question_mark(x - 0.8, y - 0.8) and not question_mark(x, y) and in_bubble(x, y, -1.2):
-            return (10, 36, 110, 0.55)                 # the mark's shadow
+        if mark(x - 0.8, y - 0.8) and not mark(x, y) and in_bubble(x, y, -1.2):
+            return shadow + (0.55,)                    # the mark's shadow
         if not in_bubble(x, y):
             return None
-        if question_mark(x, y):
+        if mark(x, y):
             return (255, 255, 255, 1.0)
         if not in_bubble(x, y, -1.3):
-            return (12, 40, 120, 1.0)                  # outline
+            return outline + (1.0,)
         t = max(0.0, min(1.0, (y - 2) / 34))           # lit from above
-        r, g, b = 150 - 125 * t, 195 - 120 * t, 255 - 45 * t
+        r, g, b = (a + (b_ - a) * t for a, b_ in zip(top, bottom))
         gloss = math.hypot((x - 15) / 11, (y - 8) / 5.5)
         if gloss < 1.0:                                # a soft highlight near the top
             f = 0.45 * (1 - gloss)
             r, g, b = r + (255 - r) * f, g + (255 - g) * f, b + (255 - b) * f
         return (r, g, b, 1.0)
-    write_bmp('confirmacion.bmp', w, h, render(w, h, shade), alpha=True)
+    write_bmp(name, w, h, render(w, h, shade), alpha=True)
+
+
+def confirmation_picture():
+    bubble_picture('confirmacion.bmp', question_mark, (12, 40, 120), (150, 195, 255), (25, 75, 210), (10, 36, 110))
+
+
+# ---- the picture of the report of what was not shredded: the bubble with a warning mark ----
+def report_picture():
+    bubble_picture('aviso.bmp', exclamation_mark, (130, 60, 0), (255, 205, 90), (215, 105, 0), (120, 50, 0))
 
 
 # ---- the No button's glyph: a red prohibition sign, 20 x 20 ---------------------------
@@ -472,4 +491,5 @@ if __name__ == '__main__':
     tree_images()
     hand_cursor()
     confirmation_picture()
+    report_picture()
     no_glyph()

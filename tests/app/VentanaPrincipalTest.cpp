@@ -6,11 +6,13 @@
 #include <commctrl.h>
 
 #include "app/Unit1.h"
+#include "engine/Motivo.h"
 #include "engine/ShredOptions.h"
 #include "engine/UProgreso.h"
 #include "support/Archivos.h"
 #include "support/Respuesta.h"
 #include "ui/Application.h"
+#include "ui/Hint.h"
 
 using prueba::CarpetaTemporal;
 using prueba::EscribirArchivo;
@@ -234,6 +236,102 @@ TEST_F(VentanaPrincipal, NoOrAnEmptyTrayChangesNothing) {
     EXPECT_EQ(v().ListaTriturar.size(), 1u);
     EXPECT_TRUE(Existe(tmp / L"queda.txt"));
     EXPECT_EQ(v().LabelResultado.Caption(), L"anterior");
+}
+
+// ---- what the last run left, and why ------------------------------------------------------
+
+TEST(LineasDelInforme, EachItemLeftComesWithTheReasonRecordedForItInTheListsOrder) {
+    const InformeRun informe{{L"C:\\b\\", {Motivo::AccesoDenegado, ERROR_ACCESS_DENIED, true}},
+                             {L"C:\\a.txt", {Motivo::EnUso, ERROR_SHARING_VIOLATION}},
+                             {L"C:\\ya no esta", {Motivo::NoExiste, ERROR_FILE_NOT_FOUND}}};
+    EXPECT_EQ(LineasInforme({L"C:\\a.txt", L"C:\\b\\", L"C:\\sin registro"}, informe),
+              (std::vector<LineaInforme>{{L"C:\\a.txt", L"en uso por otro programa"},
+                                         {L"C:\\b\\", TextoFallo({Motivo::AccesoDenegado, 0, true})},
+                                         {L"C:\\sin registro", L""}}));
+    EXPECT_TRUE(LineasInforme({}, informe).empty()) << "everything shredded: nothing to report";
+}
+
+TEST_F(VentanaPrincipal, EachRowShowsTheLastRunsReasonAndWhatWasAddedSinceShowsNone) {
+    EscribirArchivo(tmp / L"ocupado.txt", "o");
+    EscribirArchivo(tmp / L"nuevo.txt", "n");
+    const std::wstring ocupado = tmp / L"ocupado.txt", fotos = tmp / L"Fotos\\", suelto = tmp / L"suelto.txt",
+                       nuevo = tmp / L"nuevo.txt";
+    const std::wstring dentro = TextoFallo({Motivo::AccesoDenegado, 0, true});
+    ConElementos({ocupado, fotos, suelto});
+    v().AnotarMotivos({{ocupado, {Motivo::EnUso, ERROR_SHARING_VIOLATION}},
+                       {fotos, {Motivo::AccesoDenegado, ERROR_ACCESS_DENIED, true}}});
+    EXPECT_EQ(v().ListBoxTriturar.Items(), v().ListaTriturar) << "the paths as before";
+    EXPECT_EQ(v().ListBoxTriturar.Notes(), (Lista{L"en uso por otro programa", dentro, L""}));
+
+    // A drop adds an item without a reason; the others keep theirs.
+    Seleccionar(L"nuevo.txt");
+    Soltar();
+    EXPECT_EQ(v().ListBoxTriturar.Notes(), (Lista{L"en uso por otro programa", dentro, L"", L""}));
+    // Taken out and dropped again, an item is one added since the run.
+    v().ListBoxTriturar.ItemIndex(0);
+    v().BitBtnSacarDeTrituradoraClick();
+    Seleccionar(L"ocupado.txt");
+    Soltar();
+    EXPECT_EQ(v().ListaTriturar, (Lista{fotos, suelto, nuevo, ocupado}));
+    EXPECT_EQ(v().ListBoxTriturar.Notes(), (Lista{dentro, L"", L"", L""}));
+    // The next run's record replaces the last one's.
+    v().AnotarMotivos({{suelto, {Motivo::NoExiste, ERROR_FILE_NOT_FOUND}}});
+    EXPECT_EQ(v().ListBoxTriturar.Notes(), (Lista{L"", L"no existe", L"", L""}));
+    EXPECT_EQ(v().LabelNElementos.Caption(), L"4");
+}
+
+// The centre of a row of the pending list, on the screen; or, past the rows, a point under them.
+POINT EnFila(const ui::ListBox& lista, int fila) {
+    RECT r{};
+    SendMessageW(lista.Handle(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r));
+    const int alto = r.bottom - r.top;
+    POINT p{(r.left + r.right) / 2, r.top + fila * alto + alto / 2};
+    ClientToScreen(lista.Handle(), &p);
+    return p;
+}
+
+TEST_F(VentanaPrincipal, TheHintOverARowGivesItsPathAndReasonInFull) {
+    const std::wstring largo = L"C:\\Documentos de trabajo\\Informes del departamento\\Resumen anual revisado.xls";
+    ConElementos({largo, L"C:\\b.txt"});
+    v().AnotarMotivos({{largo, {Motivo::Cambiado, 0}}});
+    v().imgVerDocs.Click();
+    SetForegroundWindow(v().Handle());
+    auto globo = [] { return ui::Hints().HintShowing() ? ui::Hints().Window()->Caption() : std::wstring(); };
+    const struct {
+        int fila;
+        std::wstring texto;
+    } casos[] = {
+        {0, largo + L"\r\ncambiado por otro programa durante el triturado"},
+        {1, L"C:\\b.txt"},
+        {3, L"Documentos de la trituradora"},  // under the rows: the list's own hint
+        {0, largo + L"\r\ncambiado por otro programa durante el triturado"},
+    };
+    for (const auto& c : casos) {
+        prueba::MoverA(EnFila(v().ListBoxTriturar, c.fila));
+        EXPECT_TRUE(prueba::EsperarQue([&] { return globo() == c.texto; }, 4000))
+            << "row " << c.fila << ": " << std::string(globo().begin(), globo().end());
+    }
+    prueba::MoverA(POINT{0, 0});
+    ui::Hints().CancelHint();
+    v().imgVerDocs.Click();
+}
+
+// Not a check: shows the expanded pending list with reasons and a row's hint for a while, for
+// a screenshot (--gtest_also_run_disabled_tests --gtest_filter=*Captura*).
+TEST_F(VentanaPrincipal, DISABLED_CapturaDeLaListaConMotivos) {
+    const Lista rutas{L"C:\\Mis documentos\\presupuesto.xls", L"C:\\Mis documentos\\Fotos\\",
+                      L"C:\\Mis documentos\\Informes del departamento de contabilidad\\balance anual.doc",
+                      L"C:\\nuevo.txt"};
+    ConElementos(rutas);
+    v().AnotarMotivos({{rutas[0], {Motivo::EnUso, ERROR_SHARING_VIOLATION}},
+                       {rutas[1], {Motivo::AccesoDenegado, ERROR_ACCESS_DENIED, true}},
+                       {rutas[2], {Motivo::Cambiado, 0}}});
+    v().LabelResultado.Caption(L" No se han podido triturar algunos datos.");
+    v().imgVerDocs.Click();
+    SetForegroundWindow(v().Handle());
+    prueba::MoverA(EnFila(v().ListBoxTriturar, 2));
+    prueba::Bombear(8000);
+    v().imgVerDocs.Click();
 }
 
 }  // namespace

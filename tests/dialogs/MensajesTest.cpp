@@ -5,76 +5,36 @@
 #include <vector>
 
 #include "dialogs/Umensajes.h"
+#include "support/Respuesta.h"
 #include "ui/Application.h"
 
 namespace {
 
 using Paso = std::function<void(TFMensajes&)>;
-std::vector<Paso>* g_pasos = nullptr;
-size_t g_hechos = 0;
-DWORD g_ultimo = 0;
 
-// Runs one step per tick once the dialog is up, from inside its modal loop; closes a dialog
-// still open five seconds after the last step.
-void CALLBACK Avanzar(HWND, UINT, UINT_PTR, DWORD) {
-    if (!FMensajes || !IsWindowVisible(FMensajes->Handle())) return;
-    if (g_hechos < g_pasos->size()) {
-        (*g_pasos)[g_hechos++](*FMensajes);
-        g_ultimo = GetTickCount();
-    } else if (GetTickCount() - g_ultimo > 5000) {
-        ADD_FAILURE() << "the dialog did not close";
-        FMensajes->ModalResult = ui::mrCancel;
-    }
-}
-
+// Asks, and runs one step per tick in the dialog once it is up.
 int Preguntar(const std::wstring& texto, std::vector<Paso> pasos) {
-    g_pasos = &pasos;
-    g_hechos = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, Avanzar);
-    const int respuesta = MostrarMensaje(texto);
-    KillTimer(nullptr, timer);
+    std::vector<std::function<void()>> enDialogo;
+    for (const Paso& paso : pasos) enDialogo.push_back([paso] { paso(*FMensajes); });
+    int respuesta = -1;
+    const size_t hechos = prueba::Conducir([&] { respuesta = MostrarMensaje(texto); },
+                                           [] { return FMensajes ? FMensajes->Handle() : HWND{}; }, enDialogo,
+                                           [] { FMensajes->ModalResult = ui::mrCancel; });
     ui::App().ProcessMessages();  // key releases left over from the answer
-    EXPECT_EQ(g_hechos, pasos.size()) << "the dialog closed before every step ran";
+    EXPECT_EQ(hechos, pasos.size()) << "the dialog closed before every step ran";
     return respuesta;
 }
 
-INPUT Tecla(WORD vk, DWORD flags) {
-    INPUT i{};
-    i.type = INPUT_KEYBOARD;
-    i.ki.wVk = vk;
-    i.ki.dwFlags = flags;
-    return i;
-}
-
-// Presses the keys in order and releases them in reverse, as a person holding Alt would.
 Paso Teclas(std::vector<WORD> teclas) {
-    return [teclas](TFMensajes&) {
-        std::vector<INPUT> e;
-        for (WORD vk : teclas) e.push_back(Tecla(vk, 0));
-        for (auto it = teclas.rbegin(); it != teclas.rend(); ++it) e.push_back(Tecla(*it, KEYEVENTF_KEYUP));
-        SendInput(static_cast<UINT>(e.size()), e.data(), sizeof(INPUT));
-    };
+    return [teclas](TFMensajes&) { prueba::PulsarTeclas(teclas); };
 }
 
 // Moves the mouse onto a button, sees the hand there, and clicks.
 std::vector<Paso> ClicEn(ui::BitBtn TFMensajes::*boton) {
-    return {[boton](TFMensajes& d) {
-                RECT r;
-                GetWindowRect((d.*boton).Handle(), &r);
-                INPUT i{};
-                i.type = INPUT_MOUSE;
-                i.mi.dx = (r.left + r.right) / 2 * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-                i.mi.dy = (r.top + r.bottom) / 2 * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-                i.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-                SendInput(1, &i, sizeof i);
-            },
+    return {[boton](TFMensajes& d) { prueba::LlevarRatonA((d.*boton).Handle()); },
             [](TFMensajes&) {
                 EXPECT_EQ(GetCursor(), ui::App().Screen().Cursor(100)) << "no hand over the button";
-                INPUT i[2]{};
-                i[0].type = i[1].type = INPUT_MOUSE;
-                i[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-                i[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                SendInput(2, i, sizeof(INPUT));
+                prueba::PulsarRaton();
             }};
 }
 

@@ -37,6 +37,12 @@ wait_window() {
   return 1
 }
 
+# The caption of the report of what was not shredded, which the command-line route shows
+# before it ends when anything was left.
+report_caption='^No se han podido triturar'
+# Waits (up to 20 s) for that report; prints its window's id.
+wait_report() { wait_window "$report_caption"; }
+
 # Waits (up to 60 s) for the program to end; false if it is still running.
 wait_exit() {
   for _ in $(seq 300); do

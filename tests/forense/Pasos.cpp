@@ -7,6 +7,8 @@
 //    run's answer, what stayed in the list and why, and what the progress window showed.
 //  - Retener: holds the file RETENER_RUTA open without sharing, as another program would,
 //    for as long as the file RETENER_MIENTRAS exists (at most a minute).
+//  - LeerInforme: prints the rows of the report of what was not shredded that another
+//    program shows at the moment, as a person reads them there.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,6 +20,7 @@
 
 #include "base/Handle.h"
 #include "base/Registro.h"
+#include "dialogs/UInforme.h"
 #include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
@@ -115,6 +118,30 @@ TEST(DISABLED_Pasos, Retener) {
     ASSERT_TRUE(archivo) << "cannot hold the file, error " << GetLastError();
     Decir("retenido", ruta);
     for (int i = 0; i < 600 && GetFileAttributesW(mientras.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) Sleep(100);
+}
+
+TEST(DISABLED_Pasos, LeerInforme) {
+    HWND informe = FindWindowW(nullptr, kEncabezadoInforme);
+    ASSERT_TRUE(informe && IsWindowVisible(informe)) << "no report is shown";
+    // Its only list box holds the rows; the messages that read it cross to the other program.
+    HWND lista = nullptr;
+    EnumChildWindows(
+        informe,
+        [](HWND w, LPARAM encontrada) -> BOOL {
+            wchar_t clase[16]{};
+            GetClassNameW(w, clase, 16);
+            if (std::wcscmp(clase, L"ListBox") != 0 && std::wcscmp(clase, L"LISTBOX") != 0) return TRUE;
+            *reinterpret_cast<HWND*>(encontrada) = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&lista));
+    ASSERT_TRUE(lista) << "the report has no rows";
+    const LRESULT n = SendMessageW(lista, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        std::wstring fila(static_cast<size_t>(SendMessageW(lista, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        fila.resize(static_cast<size_t>(SendMessageW(lista, LB_GETTEXT, i, reinterpret_cast<LPARAM>(fila.data()))));
+        Decir("fila", fila);
+    }
 }
 
 }  // namespace

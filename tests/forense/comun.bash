@@ -68,11 +68,21 @@ confirmar() {
 }
 
 # Waits for the program started last to end, at most $espera_programa seconds (120 unless
-# set); false, and the program ended, if it runs longer.
+# set); false, and the program ended, if it runs longer. When something was left, the program
+# shows its report before it ends: it is closed with Enter, and its rows are kept in
+# $work/informe.txt (empty when there was none).
 esperar_programa() {
-  local hasta=$((SECONDS + ${espera_programa:-120}))
+  local hasta=$((SECONDS + ${espera_programa:-120})) id vuelta=0
+  : >"$work/informe.txt"
   while kill -0 "$prog" 2>/dev/null; do
     [ "$SECONDS" -lt "$hasta" ] || { kill "$prog" 2>/dev/null; wait "$prog" 2>/dev/null; return 1; }
+    if [ $((vuelta++ % 5)) = 4 ]; then  # about once a second, to spare a busy machine
+      id=$(xdotool search --onlyvisible --name "$report_caption" 2>/dev/null | head -n 1)
+      if [ -n "$id" ]; then
+        leer_informe >"$work/informe.txt"
+        press "$id" Return
+      fi
+    fi
     sleep 0.2
   done
   wait "$prog" 2>/dev/null
@@ -126,6 +136,12 @@ sonda_ajustes() {
 # triturar_con_ajustes PATH...: a run with the stored settings, by the route sonda_ajustes found.
 triturar_con_ajustes() {
   if [ "$ruta_ajustes" = programa ]; then triturar_programa "$@"; else triturar_motor "$@"; fi
+}
+
+# The rows of the report the program shows at the moment, one a line.
+leer_informe() {
+  wine "$build/test_forense.exe" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_Pasos.LeerInforme \
+    </dev/null 2>/dev/null | sed -n 's/^motor: fila=//p' | tr -d '\r'
 }
 
 # retener FILE: another program holds the file open without sharing until soltar is called;

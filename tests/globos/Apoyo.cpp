@@ -35,29 +35,6 @@ FormaPrueba& Forma() {
     return *forma;
 }
 
-void Bombear(int ms) {
-    const ULONGLONG fin = GetTickCount64() + static_cast<ULONGLONG>(ms);
-    do {
-        ui::App().ProcessMessages();
-        Sleep(2);
-    } while (GetTickCount64() < fin);
-}
-
-bool EsperarQue(const std::function<bool()>& condicion, int ms) {
-    const ULONGLONG fin = GetTickCount64() + static_cast<ULONGLONG>(ms);
-    for (;;) {
-        ui::App().ProcessMessages();
-        if (condicion()) return true;
-        if (GetTickCount64() >= fin) return false;
-        Sleep(2);
-    }
-}
-
-void MoverA(POINT p) {
-    SetCursorPos(p.x, p.y);
-    Bombear(30);
-}
-
 Lienzo::Lienzo(SIZE tamano, THintDirection d, const std::function<COLORREF(int, int)>& fondo,
                const std::wstring& texto)
     : w_(tamano.cx), dc_(CreateCompatibleDC(nullptr)) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/Velhint.h"
+#include "support/Respuesta.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
@@ -31,12 +32,6 @@ public:
 // The test program's main window, made (and shown) on first use.
 FormaPrueba& Forma();
 
-// Handles the pending messages for ms milliseconds.
-void Bombear(int ms);
-// Handles messages until the condition holds; false if it did not within ms.
-bool EsperarQue(const std::function<bool()>& condicion, int ms);
-// Moves the cursor as the mouse would and lets the windows see it.
-void MoverA(POINT p);
 
 // A 32-bit picture filled from a background, with a balloon drawn on it.
 class Lienzo {
