@@ -9,10 +9,9 @@
 #include "settings/UOpciones.h"
 #include "ui/Application.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ui::Application& app = ui::App();
-    app.SetTitle(L"Trituradora de documentos");
-    app.Initialize(GetCommandLineW());
+    app.Initialize(GetCommandLineW(), L"Trituradora de documentos", LoadIconW(instance, MAKEINTRESOURCEW(1)));
     app.CreateForm(Form1);
     app.CreateForm(FAcerca);
     app.CreateForm(FMensajes);
