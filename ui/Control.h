@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Graphics.h"
 #include "ui/Window.h"
-#include "base/Handle.h"
 
 namespace ui {
 
