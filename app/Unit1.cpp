@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
+#include "base/Rutas.h"
 #include "dialogs/Creditos.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/UVisitanos.h"
 #include "dialogs/Umensajes.h"
-#include "base/Rutas.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "engine/ShredOptions.h"
 #include "settings/UOpciones.h"
 #include "ui/Application.h"
 #include "ui/Drag.h"

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 
-#include "base/Rutas.h"
 #include "base/Handle.h"
+#include "base/Rutas.h"
 
 bool ExisteCarpeta(const std::wstring& ruta) {
     const DWORD atributos = GetFileAttributesW(RutaApi(ruta).c_str());

@@ -47,7 +47,8 @@ bool TieneNombreAlterado(const std::wstring& ruta) {
     return false;
 }
 
-// The absolute path with its "." and ".." steps resolved by hand, every name kept as written.
+}  // namespace
+
 std::wstring CompletaLiteral(const std::wstring& ruta) {
     std::wstring base;  // what the path is relative to, up to its first name
     size_t resto = 0;
@@ -83,7 +84,6 @@ std::wstring CompletaLiteral(const std::wstring& ruta) {
     if (!ruta.empty() && EsSeparador(ruta.back())) completa += L'\\';
     return completa;
 }
-}  // namespace
 
 std::wstring RutaApi(const std::wstring& ruta) {
     constexpr size_t kLimite = MAX_PATH - 12;  // folders must leave room for an 8.3 name

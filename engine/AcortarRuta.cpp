@@ -15,43 +15,53 @@ std::wstring UnidadDe(const std::wstring& ruta) {
     }
     return {};
 }
-
-// Replaces the first folder of a folder part with "...": "\a\b\" -> "\...\b\".
-void QuitarPrimeraCarpeta(std::wstring& carpetas) {
-    const bool raiz = !carpetas.empty() && carpetas[0] == L'\\';
-    if (raiz) carpetas.erase(0, 1);
-    if (carpetas.rfind(L"...\\", 0) == 0) carpetas.erase(0, 4);
-    const size_t barra = carpetas.find(L'\\');
-    if (barra != std::wstring::npos)
-        carpetas = L"...\\" + carpetas.substr(barra + 1);
-    else
-        carpetas.clear();
-    if (raiz) carpetas = L"\\" + carpetas;
-}
 }  // namespace
+
+std::vector<std::wstring> Acortamientos(const std::wstring& ruta) {
+    const std::wstring unidad = UnidadDe(ruta);
+    const std::wstring nombre = NombreDe(ruta);
+    const std::wstring parte = CarpetaDe(ruta).substr(std::min(unidad.size(), CarpetaDe(ruta).size()));
+    const bool desdeRaiz = !parte.empty() && parte[0] == L'\\';
+    std::vector<std::wstring> carpetas;
+    for (size_t inicio = 0; inicio < parte.size();) {
+        const size_t fin = parte.find(L'\\', inicio);
+        if (fin > inicio) carpetas.push_back(parte.substr(inicio, fin - inicio));
+        inicio = fin + 1;
+    }
+
+    std::vector<std::wstring> pasos{ruta};
+    auto anadir = [&](std::wstring paso) {
+        if (pasos.back() != paso) pasos.push_back(std::move(paso));
+    };
+    // Folders go one at a time from the left, behind "...".
+    for (size_t k = 1; k <= carpetas.size(); ++k) {
+        std::wstring paso = unidad + (desdeRaiz ? L"\\" : L"") + L"...\\";
+        for (size_t i = k; i < carpetas.size(); ++i) paso += carpetas[i] + L"\\";
+        anadir(paso + nombre);
+    }
+    // Then the drive, then everything but the name.
+    if (!unidad.empty() || !carpetas.empty()) anadir(L"...\\" + nombre);
+    anadir(nombre);
+    return pasos;
+}
+
+std::wstring AcortarRuta(const std::wstring& ruta, const std::function<int(const std::wstring&)>& ancho,
+                         int anchoMaximo) {
+    const std::vector<std::wstring> pasos = Acortamientos(ruta);
+    for (const std::wstring& paso : pasos)
+        if (ancho(paso) <= anchoMaximo) return paso;
+    return pasos.back();
+}
 
 std::wstring AcortarRuta(const std::wstring& ruta, HFONT fuente, int anchoMaximo) {
     win::WindowDC pantalla;
     win::SelectGuard seleccion(pantalla.get(), fuente);
-    auto ancho = [&](const std::wstring& texto) {
-        SIZE s{};
-        GetTextExtentPoint32W(pantalla.get(), texto.c_str(), static_cast<int>(texto.size()), &s);
-        return static_cast<int>(s.cx);
-    };
-    std::wstring unidad = UnidadDe(ruta);
-    const std::wstring nombre = NombreDe(ruta);
-    std::wstring carpetas = CarpetaDe(ruta).substr(std::min(unidad.size(), CarpetaDe(ruta).size()));
-    std::wstring resultado = ruta;
-    while ((!carpetas.empty() || !unidad.empty()) && ancho(resultado) > anchoMaximo) {
-        if (carpetas == L"\\...\\") {
-            unidad.clear();
-            carpetas = L"...\\";
-        } else if (carpetas.empty()) {
-            unidad.clear();
-        } else {
-            QuitarPrimeraCarpeta(carpetas);
-        }
-        resultado = unidad + carpetas + nombre;
-    }
-    return resultado;
+    return AcortarRuta(
+        ruta,
+        [&](const std::wstring& texto) {
+            SIZE s{};
+            GetTextExtentPoint32W(pantalla.get(), texto.c_str(), static_cast<int>(texto.size()), &s);
+            return static_cast<int>(s.cx);
+        },
+        anchoMaximo);
 }

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
-#include "settings/ArchivoPaginacion.h"
-#include "settings/MenuContextual.h"
 #include "base/Numeros.h"
 #include "base/Registro.h"
+#include "settings/ArchivoPaginacion.h"
+#include "settings/MenuContextual.h"
 #include "ui/Application.h"
 #include "ui/TabOrder.h"
 

@@ -12,6 +12,7 @@
 #include <memory>
 #include <string>
 
+#include "base/Handle.h"
 #include "ui/Control.h"
 #include "ui/Graphics.h"
 #include "ui/SystemHandles.h"

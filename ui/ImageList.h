@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/Graphics.h"
 #include "base/Handle.h"
+#include "ui/Graphics.h"
 
 namespace ui {
 

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "app/Unit1.h"
-#include "engine/UProgreso.h"
 #include "engine/ShredOptions.h"
+#include "engine/UProgreso.h"
 #include "support/Archivos.h"
 #include "support/Respuesta.h"
 #include "ui/Application.h"

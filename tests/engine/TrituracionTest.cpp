@@ -5,9 +5,9 @@
 
 #include "base/Existencia.h"
 #include "engine/Finalizar.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "engine/ShredOptions.h"
 #include "support/Archivos.h"
 
 using prueba::CarpetaTemporal;

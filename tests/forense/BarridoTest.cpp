@@ -11,9 +11,9 @@
 #include <map>
 
 #include "base/Existencia.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "engine/ShredOptions.h"
 #include "support/Archivos.h"
 
 using prueba::CarpetaTemporal;

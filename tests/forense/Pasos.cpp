@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "engine/Trituracion.h"
-#include "engine/UProgreso.h"
+#include "base/Handle.h"
 #include "base/Registro.h"
 #include "engine/ShredOptions.h"
-#include "base/Handle.h"
+#include "engine/Trituracion.h"
+#include "engine/UProgreso.h"
 
 namespace {
 
