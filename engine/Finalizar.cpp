@@ -208,7 +208,6 @@ bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
         return contexto.Fallar({Motivo::Cancelado, 0});
     };
     if (seguimiento.CancelarPedido()) return parado();
-    if (contexto.YaHecho(objeto.identidad)) return true;  // another name of a file already shredded
     if (!FechaValida(objeto.escritura)) return contexto.Fallar({Motivo::NoExiste, ERROR_FILE_NOT_FOUND});
     // Data that also lives under a name nobody chose is not destroyed.
     if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});

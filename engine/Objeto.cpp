@@ -29,7 +29,7 @@ std::wstring Unir(const std::wstring& carpeta, const std::wstring& nombre) {
 
 // "C:" or "\\servidor\recurso" of an absolute path.
 std::wstring UnidadDe(const std::wstring& ruta) {
-    if (ruta.rfind(L"\\", 0) != 0) return ruta.substr(0, 2);
+    if (ruta.rfind(L"\\\\", 0) != 0) return ruta.substr(0, 2);
     const size_t servidor = ruta.find(L'\\', 2);
     return ruta.substr(0, ruta.find(L'\\', servidor == std::wstring::npos ? ruta.size() : servidor + 1));
 }
@@ -75,8 +75,10 @@ bool LlevaA(HANDLE h, const std::wstring& ruta) {
     if (MismaRuta(final, ruta)) return true;
     const std::wstring recortada = SinPuntosFinales(ruta);
     if (recortada == ruta || !MismaRuta(final, recortada)) return false;
-    win::UniqueFile parecida(CreateFileW((L"\\\\?\\" + recortada).c_str(), FILE_READ_ATTRIBUTES, kCompartirTodo, nullptr,
-                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const std::wstring literal =
+        recortada.rfind(L"\\\\", 0) == 0 ? L"\\\\?\\UNC\\" + recortada.substr(2) : L"\\\\?\\" + recortada;
+    win::UniqueFile parecida(CreateFileW(literal.c_str(), FILE_READ_ATTRIBUTES, kCompartirTodo, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     return !parecida || IdentidadDe(parecida.get()) != IdentidadDe(h);
 }
 

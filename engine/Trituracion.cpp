@@ -58,6 +58,27 @@ bool Cubierto(const std::vector<std::optional<Objeto>>& objetos, size_t i) {
     return false;
 }
 
+// The total of resolved items in whole KB, each item's own figure added, counting once what two
+// items name; archivos receives the number of files.
+uint64_t KbDe(const std::vector<std::optional<Objeto>>& objetos, uint64_t& archivos) {
+    uint64_t totalKb = 0;
+    archivos = 0;
+    for (size_t i = objetos.size(); i-- > 0;) {
+        if (!objetos[i] || Cubierto(objetos, i)) continue;
+        uint64_t delElemento = 0;
+        totalKb += BytesDe(*objetos[i], delElemento) >> 10;
+        archivos += delElemento;
+    }
+    return totalKb;
+}
+
+std::vector<std::optional<Objeto>> ResolverLista(const std::vector<std::wstring>& lista, std::vector<Fallo>& fallos) {
+    std::vector<std::optional<Objeto>> objetos(lista.size());
+    fallos.assign(lista.size(), Fallo{});
+    for (size_t i = 0; i < lista.size(); ++i) objetos[i] = Resolver(lista[i], fallos[i]);
+    return objetos;
+}
+
 bool TriturarCarpetaObjeto(Contexto& contexto, Objeto& carpeta);
 
 // One entry met in a walk, resolved where it lies: a link is neither walked nor touched.
@@ -170,14 +191,8 @@ uint64_t TamanoElementoKb(const std::wstring& ruta, uint64_t& archivos) {
 }
 
 uint64_t TamanoListaKb(const std::vector<std::wstring>& lista, uint64_t& archivos) {
-    uint64_t total = 0;
-    archivos = 0;
-    for (auto it = lista.rbegin(); it != lista.rend(); ++it) {
-        uint64_t delElemento = 0;
-        total += TamanoElementoKb(*it, delElemento);
-        archivos += delElemento;
-    }
-    return total;
+    std::vector<Fallo> fallos;
+    return KbDe(ResolverLista(lista, fallos), archivos);
 }
 
 bool TriturarCarpeta(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
@@ -203,21 +218,13 @@ bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, i
     Contexto contexto(seguimiento, pasadas);
 
     // Each item is resolved once, here; from now on the run acts on those objects.
-    std::vector<std::optional<Objeto>> objetos(lista.size());
-    std::vector<Fallo> fallos(lista.size());
-    for (size_t i = 0; i < lista.size(); ++i) {
-        objetos[i] = Resolver(lista[i], fallos[i]);
-        if (objetos[i]) contexto.elegidos.push_back(*objetos[i]);
-    }
+    std::vector<Fallo> fallos;
+    std::vector<std::optional<Objeto>> objetos = ResolverLista(lista, fallos);
+    for (const auto& objeto : objetos)
+        if (objeto) contexto.elegidos.push_back(*objeto);
 
-    // Totals, counting once what two items name (the same object, or a file in a chosen folder).
-    uint64_t totalKb = 0, archivos = 0;
-    for (size_t i = lista.size(); i-- > 0;) {
-        if (!objetos[i] || Cubierto(objetos, i)) continue;
-        uint64_t delElemento = 0;
-        totalKb += BytesDe(*objetos[i], delElemento) >> 10;
-        archivos += delElemento;
-    }
+    uint64_t archivos = 0;
+    const uint64_t totalKb = KbDe(objetos, archivos);
     seguimiento.Totales(totalKb, archivos);
 
     bool resultado = true;
@@ -232,8 +239,10 @@ bool TriturarLista(Seguimiento& seguimiento, std::vector<std::wstring>& lista, i
             resultado = false;
             continue;
         }
-        // Shredded already by an earlier item of this run: it counts as done.
-        hecho[i] = contexto.YaHecho(objetos[i]->identidad) || TriturarObjeto(contexto, *objetos[i]);
+        // Shredded already by an earlier item of this run, and gone: it counts as done. (A file
+        // still there under this name is another name of one already overwritten.)
+        const bool yaHecho = contexto.YaHecho(objetos[i]->identidad) && !IdentidadDe(objetos[i]->ruta);
+        hecho[i] = yaHecho || TriturarObjeto(contexto, *objetos[i]);
         if (const auto fallo = contexto.TomarFallo(); !hecho[i]) {
             fallos[i] = fallo.value_or(Fallo{Motivo::ErrorEscritura, 0});
             resultado = false;

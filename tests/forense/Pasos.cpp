@@ -4,7 +4,7 @@
 //    paths in TRITURAR_RUTAS (one a line), with the settings stored under
 //    HKCU\Trituradora\Opciones installed as the engine's source. This is how a script runs
 //    the engine with settings the program itself does not load from there yet. It prints the
-//    run's answer, what stayed in the list and what the progress window showed.
+//    run's answer, what stayed in the list and why, and what the progress window showed.
 //  - Retener: holds the file RETENER_RUTA open without sharing, as another program would,
 //    for as long as the file RETENER_MIENTRAS exists (at most a minute).
 #include <gtest/gtest.h>
@@ -92,12 +92,14 @@ TEST(DISABLED_Pasos, Triturar) {
     std::vector<std::wstring> lista = Lineas(Entorno(L"TRITURAR_RUTAS"));
     ASSERT_FALSE(lista.empty()) << "TRITURAR_RUTAS names no path";
     TFProgreso ventana;  // never shown: a fresh window is as the run's caller leaves it
-    const bool respuesta = TriturarLista(ventana, lista, PasadasSeleccionadas());
+    InformeRun informe;
+    const bool respuesta = TriturarLista(ventana, lista, PasadasSeleccionadas(), &informe);
     FijarFuenteOpciones({});
 
     Decir("respuesta", respuesta ? L"1" : L"0");
     Decir("quedan", std::to_wstring(lista.size()));
     for (const auto& ruta : lista) Decir("queda", ruta);
+    for (const auto& n : informe) Decir("motivo", n.ruta + L": " + TextoFallo(n.fallo));
     Decir("total", ventana.LabelProgresoTotal.Caption());
     Decir("archivos", std::to_wstring(ventana.ProgresoTotal.Position()) + L"/" +
                           std::to_wstring(ventana.ProgresoTotal.Max()));
