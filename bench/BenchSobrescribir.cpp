@@ -23,7 +23,7 @@ int wmain(int argc, wchar_t** argv) {
     const int pasadas = std::wcstol(argv[2], nullptr, 10);
     if (metodo < 1 || metodo > 5 || pasadas < 1) return 2;
 
-    ui::App().Initialize(L"");
+    ui::App().Initialize(L"", L"Trituradora", nullptr);
     TFProgreso ventana;
     NMetodos = 5;
     ventana.Progreso.Max(5 * pasadas);

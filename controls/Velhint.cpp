@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <exception>
 
-#include "ui/Application.h"
+#include "ui/HitTest.h"
 
 using namespace ui;
 
@@ -17,9 +17,6 @@ int AlturaDePuntos(int puntos) {
 }
 
 bool Arriba(THintDirection d) { return d == hdUpRight || d == hdUpLeft; }
-
-// The TVelHint in force: the first among the components of the main window.
-TVelHint* VelHintEnVigor() { return Component::FindFirst<TVelHint>(App().MainForm()); }
 }  // namespace
 
 AspectoGlobo AspectoPorDefecto() {
@@ -34,23 +31,14 @@ TVelHint::TVelHint(Control* owner) : Component(owner), aspecto_(AspectoPorDefect
     InstalarGlobo();
 }
 
-// The balloon window stays installed: it finds no TVelHint and falls back on the defaults.
+// The balloons stay installed: once the reference has ended they take the default look.
 TVelHint::~TVelHint() = default;
 
 void TVelHint::Loaded() { InstalarGlobo(); }
 
 void TVelHint::InstalarGlobo() {
-    Hints().SetHintWindowClass<TNewHint>();
-    RecrearVentana();
-}
-
-// Switching hints off and on again makes the hint window anew, of the installed class; the
-// application measures hint texts with its canvas font, so that is HintFont.
-void TVelHint::RecrearVentana() {
-    HintManager& hints = Hints();
-    hints.SetShowHint(!hints.ShowHint());
-    hints.SetShowHint(!hints.ShowHint());
-    if (HintWindow* ventana = hints.Window()) ventana->SetCanvasFont(aspecto_.HintFont);
+    Hints().SetHintWindowFactory([componente = Referencia()] { return std::make_unique<TNewHint>(componente); });
+    Hints().RebuildWindow();
 }
 
 TVelHint& TVelHint::HintDirection(THintDirection direction) {
@@ -70,7 +58,7 @@ TVelHint& TVelHint::HintShadowColor(COLORREF color) {
 
 TVelHint& TVelHint::HintFont(const ui::Font& font) {
     aspecto_.HintFont = font;
-    RecrearVentana();
+    Hints().RebuildWindow();
     return *this;
 }
 
@@ -82,7 +70,13 @@ TVelHint& TVelHint::HintPauseTime(int ms) {
     return *this;
 }
 
-void TVelHint::FontChanged() { RecrearVentana(); }
+void TVelHint::FontChanged() { Hints().RebuildWindow(); }
+
+THintDirection TVelHint::DireccionEn(POINT cursor) const {
+    THintDirection direccion = hintDirection_;
+    if (OnSelectHintDirection) OnSelectHintDirection(ControlAtPos(cursor, true), direccion);
+    return direccion;
+}
 
 // ---- Placement --------------------------------------------------------------------------
 
@@ -201,8 +195,10 @@ void DibujarGlobo(HDC dc, SIZE tamano, THintDirection d, const AspectoGlobo& asp
 
 // ---- TNewHint ---------------------------------------------------------------------------
 
-TNewHint::TNewHint() : aspecto_(AspectoPorDefecto()) {
-    SetCanvasFont(ui::Font{L"MS Sans Serif", AlturaDePuntos(10), Bold, colors::Black});
+TNewHint::TNewHint(std::weak_ptr<const TVelHint> componente)
+    : componente_(std::move(componente)), aspecto_(AspectoPorDefecto()) {
+    const auto velHint = componente_.lock();
+    SetCanvasFont(velHint ? velHint->HintFont() : ui::Font{L"MS Sans Serif", AlturaDePuntos(10), Bold, colors::Black});
 }
 
 TNewHint::~TNewHint() = default;
@@ -216,26 +212,14 @@ void TNewHint::CreateParams(HintWindowParams& params) {
 
 void TNewHint::ActivateHint(const RECT& r, const std::wstring& text) {
     SetCaption(text);
-    TVelHint* velHint = VelHintEnVigor();
+    const auto velHint = componente_.lock();
     aspecto_ = velHint ? velHint->Aspecto() : AspectoPorDefecto();
     const SIZE caja{r.right - r.left, r.bottom - r.top};
     const SIZE pantalla{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     POINT cursor;
     GetCursorPos(&cursor);
-
-    ColocacionGlobo sitio;
-    if (velHint) {
-        // The handler changes the component's direction for this one choice only.
-        struct Restaurar {
-            TVelHint& v;
-            THintDirection antes;
-            ~Restaurar() { v.hintDirection_ = antes; }
-        } restaurar{*velHint, velHint->hintDirection_};
-        if (velHint->OnSelectHintDirection) velHint->OnSelectHintDirection(ControlAtPos(cursor), velHint->hintDirection_);
-        sitio = ColocarGlobo(velHint->hintDirection_, cursor, caja, pantalla);
-    } else {
-        sitio = ColocarGlobo(hdUpRight, cursor, caja, pantalla);
-    }
+    const THintDirection preferida = velHint ? velHint->DireccionEn(cursor) : hdUpRight;
+    const ColocacionGlobo sitio = ColocarGlobo(preferida, cursor, caja, pantalla);
     direccion_ = sitio.Direccion;
 
     const SIZE tamano = TamanoGlobo(caja, direccion_);

@@ -4,10 +4,11 @@
 // cursor, and a dotted shadow to the right and below, drawn over a copy of the screen so
 // that what lies behind shows around the corners and between the dots.
 //
-// TVelHint holds the settings and, when made, installs TNewHint as the application's
-// hint window. It must be owned by the application's main window: the balloon looks for
-// it there every time it shows.
+// TVelHint holds the settings and, when made, has the application's hint manager make its
+// hint windows as TNewHint balloons drawn with those settings. A balloon that outlives its
+// component takes the default look.
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/Component.h"
@@ -52,6 +53,11 @@ public:
     int HintPauseTime() const { return hintPauseTime_; }
     TVelHint& HintPauseTime(int ms);
     const AspectoGlobo& Aspecto() const { return aspecto_; }
+    // The direction for the hint of the control at a point of the screen: HintDirection, as
+    // OnSelectHintDirection changes it for that hint alone.
+    THintDirection DireccionEn(POINT cursor) const;
+    // The component as its balloons see it: the reference ends with the component.
+    std::weak_ptr<const TVelHint> Referencia() const { return referencia_; }
 
     TOnSelectHintDirection OnSelectHintDirection;
 
@@ -59,13 +65,13 @@ public:
     void FontChanged();
 
 private:
-    friend class TNewHint;
     void InstalarGlobo();
-    void RecrearVentana();
 
     THintDirection hintDirection_ = hdUpRight;
     AspectoGlobo aspecto_;
     int hintPauseTime_ = 600;
+    // Owns nothing: it only lets the balloons learn when the component is gone.
+    std::shared_ptr<const TVelHint> referencia_{this, [](const TVelHint*) {}};
 };
 
 // Where a balloon goes: the direction it is drawn in and its top-left corner on the screen.
@@ -85,10 +91,12 @@ ColocacionGlobo ColocarGlobo(THintDirection preferida, POINT cursor, SIZE caja, 
 void DibujarGlobo(HDC dc, SIZE tamano, THintDirection direccion, const AspectoGlobo& aspecto,
                   const std::wstring& texto);
 
-// The balloon window.
+// The balloon window, drawn with the settings of the component it was made for, or with
+// the default look without one (or once that component is gone). The hint texts are
+// measured in the component's HintFont.
 class TNewHint : public ui::HintWindow {
 public:
-    TNewHint();
+    explicit TNewHint(std::weak_ptr<const TVelHint> componente = {});
     ~TNewHint() override;
     void ActivateHint(const RECT& r, const std::wstring& text) override;
 
@@ -102,6 +110,7 @@ protected:
 private:
     void CapturarPantalla(SIZE tamano);
 
+    std::weak_ptr<const TVelHint> componente_;
     // The screen area the balloon covers, captured when it is shown; the balloon is drawn
     // on it once and painted from it for as long as it is shown.
     win::UniqueBitmap imagen_;

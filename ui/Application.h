@@ -1,54 +1,29 @@
 #pragma once
 // The application object: the message loop with processing on demand, the hidden window
-// that carries the taskbar entry, the forms it owns, the command line, and the screen's
-// registry of cursors by number.
+// that carries the taskbar entry, the forms it owns, the program's title and icon as the
+// program gives them at start, and the standard error box.
 #include <exception>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "base/Handle.h"
 #include "ui/Form.h"
+#include "ui/Screen.h"
+#include "ui/Window.h"
 
 namespace ui {
 
-// Built-in cursor numbers; positive numbers are registered by the program.
-enum CursorId : int {
-    crDefault = 0,
-    crArrow = -2,
-    crDrag = -12,
-    crNoDrop = -13,
-    crHourGlass = -11,
-    crHandPoint = -21,
-};
-
-class Screen {
+class Application : public WindowObject {
 public:
-    // The cursor registered under a number; the arrow for an unknown number.
-    HCURSOR Cursor(int id) const;
-    void SetCursor(int id, HCURSOR cursor) { cursors_[id] = cursor; }
-    int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
-    int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
-
-private:
-    std::map<int, HCURSOR> cursors_;
-};
-
-// Splits a command line into arguments: blanks and control characters separate them, and a
-// double quote switches quoting on and off; the quotes themselves are dropped. The first
-// element is the program's own path.
-std::vector<std::wstring> SplitCommandLine(const wchar_t* commandLine);
-
-class Application {
-public:
-    // Registers the common controls and creates the hidden application window. The command
-    // line gives Arguments(); pass an empty one where the program's own must not be used.
-    void Initialize(const wchar_t* commandLine);
+    // Registers the common controls and creates the hidden application window, captioned
+    // with the program's title and carrying its icon (the forms carry the icon too). The
+    // command line gives Arguments(); pass an empty one where the program's own must not
+    // be used.
+    void Initialize(const wchar_t* commandLine, std::wstring title, HICON icon);
     HINSTANCE Instance() const { return instance_; }
-    HWND Handle() const { return window_.get(); }
+    HWND Handle() const { return hwnd_.get(); }
     const std::wstring& Title() const { return title_; }
-    void SetTitle(std::wstring title);
+    HICON Icon() const { return icon_; }
     // Arguments 1 to N of the command line.
     const std::vector<std::wstring>& Arguments() const { return arguments_; }
 
@@ -88,14 +63,15 @@ public:
 
     ui::Screen& Screen() { return screen_; }
 
+protected:
+    LRESULT WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Dispatch(MSG& msg);
-    bool HandleDialogKeys(const MSG& msg);
 
     HINSTANCE instance_ = nullptr;
-    win::UniqueWindow window_;
-    std::wstring title_ = L"Trituradora";
+    std::wstring title_;
+    HICON icon_ = nullptr;
     std::vector<std::wstring> arguments_;
     std::vector<std::unique_ptr<Form>> forms_;
     Form* mainForm_ = nullptr;

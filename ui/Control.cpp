@@ -130,26 +130,11 @@ void Control::MouseMove(unsigned shift, int x, int y) {
 WinControl::WinControl(WinControl* parent) : Control(parent) {}
 
 WinControl::~WinControl() {
-    if (hwnd_) {
-        RemovePropW(hwnd_.get(), kControlProp);
-        if (ownClass_) SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);
-    }
+    if (hwnd_) RemovePropW(hwnd_.get(), kControlProp);
 }
 
 const wchar_t* WinControl::ContainerClass() {
-    static const wchar_t* name = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &WinControl::ContainerProc;
-        wc.hInstance = App().Instance();
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hIcon = LoadIconW(App().Instance(), MAKEINTRESOURCEW(1));
-        wc.lpszClassName = L"ui.Container";
-        RegisterClassExW(&wc);
-        return L"ui.Container";
-    }();
-    return name;
+    return RegisterWindowClass({L"ui.Container", CS_DBLCLKS, LoadCursorW(nullptr, IDC_ARROW), App().Icon()});
 }
 
 void WinControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle, const wchar_t* text) {
@@ -158,9 +143,8 @@ void WinControl::CreateHandle(const wchar_t* className, DWORD style, DWORD exSty
     HMENU id = (style & WS_CHILD) ? reinterpret_cast<HMENU>(static_cast<INT_PTR>(g_nextChildId++)) : nullptr;
     if (style & WS_CHILD) style |= WS_CLIPSIBLINGS;
     exStyle |= WS_EX_NOPARENTNOTIFY;
-    HWND hwnd = CreateWindowExW(exStyle, className, text, style, left_, top_, width_, height_, parentWindow, id,
-                                App().Instance(), ownClass_ ? this : nullptr);
-    if (hwnd_.get() != hwnd) hwnd_.reset(hwnd);  // the container class stores it at creation
+    HWND hwnd = CreateWindowHandle(ownClass_, className, text, style, exStyle, left_, top_, width_, height_,
+                                   parentWindow, id);
     if (hwnd) {
         SetPropW(hwnd, kControlProp, this);
         SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
@@ -171,31 +155,9 @@ WinControl* WinControl::FromHandle(HWND hwnd) {
     return hwnd ? static_cast<WinControl*>(GetPropW(hwnd, kControlProp)) : nullptr;
 }
 
-LRESULT CALLBACK WinControl::ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<WinControl*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        RemovePropW(hwnd, kControlProp);
-        if (self) self->hwnd_.release();
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (!self->hwnd_) self->hwnd_.reset(hwnd);  // messages sent during CreateWindowEx
-    try {
-        return self->WndProc(msg, wp, lp);
-    } catch (const std::exception& error) {  // never let an error unwind through the system's frames
-        App().ShowException(error);
-        return 0;
-    }
-}
+void WinControl::WindowDestroyed() { RemovePropW(hwnd_.get(), kControlProp); }
 
-LRESULT WinControl::Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(Handle(), msg, wp, lp); }
-
-LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT WinControl::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
         return 1;
@@ -236,7 +198,7 @@ LRESULT WinControl::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     default:
         break;
     }
-    return Default(msg, wp, lp);
+    return DefaultMessage(msg, wp, lp);
 }
 
 void WinControl::PaintBackground(HDC dc) {
@@ -274,10 +236,10 @@ void WinControl::PaintWindow() {
     EndPaint(Handle(), &ps);
 }
 
-GraphicControl* WinControl::GraphicAt(POINT p) const {
+GraphicControl* WinControl::GraphicAt(POINT p, bool includeDisabled) const {
     for (auto it = children_.rbegin(); it != children_.rend(); ++it) {
         auto* graphic = dynamic_cast<GraphicControl*>(*it);
-        if (!graphic || !graphic->Visible()) continue;
+        if (!graphic || !graphic->Visible() || (!includeDisabled && !graphic->Enabled())) continue;
         RECT r = graphic->BoundsRect();
         if (PtInRect(&r, p)) return graphic;
     }

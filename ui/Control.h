@@ -8,6 +8,7 @@
 
 #include "base/Handle.h"
 #include "ui/Graphics.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -113,7 +114,7 @@ public:
 };
 
 // A control with a window of its own. Its graphic children are painted in its WM_PAINT.
-class WinControl : public Control {
+class WinControl : public Control, public WindowObject {
 public:
     explicit WinControl(WinControl* parent);
     ~WinControl() override;
@@ -132,8 +133,9 @@ public:
     void AddChild(Control* child);
     void RemoveChild(Control* child);
     void Realign();
-    // The topmost visible graphic child at a point of the client area, or null.
-    GraphicControl* GraphicAt(POINT p) const;
+    // The topmost visible graphic child at a point of the client area, or null; disabled
+    // children are passed over unless includeDisabled.
+    GraphicControl* GraphicAt(POINT p, bool includeDisabled = true) const;
     // Sends every mouse message to a graphic child, wherever the pointer is, as a button
     // press on it does; null gives the capture up.
     void CaptureMouse(GraphicControl* child);
@@ -154,20 +156,18 @@ protected:
     // Wraps a window of any class; the container class is the toolkit's own.
     void CreateHandle(const wchar_t* className, DWORD style, DWORD exStyle, const wchar_t* text = L"");
     // Message handling for windows of the toolkit's own class (forms, panels).
-    virtual LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+    void WindowDestroyed() override;
     // Paints the background and frame; graphic children are painted after it.
     virtual void PaintBackground(HDC dc);
-    LRESULT Default(UINT msg, WPARAM wp, LPARAM lp);
 
     void BoundsChanged() override;
     void VisibilityChanged() override;
     void EnabledChanged() override;
     void FontChanged() override;
 
-    static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static const wchar_t* ContainerClass();
 
-    win::UniqueWindow hwnd_;
     std::vector<Control*> children_;
     GraphicControl* captured_ = nullptr;
     bool ownClass_ = false;

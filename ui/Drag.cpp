@@ -1,6 +1,7 @@
 #include "ui/Drag.h"
 
 #include "ui/Application.h"
+#include "ui/HitTest.h"
 
 namespace ui {
 
@@ -15,20 +16,6 @@ bool Control::DragOver(Control& source, int x, int y) {
 
 void Control::DragDrop(Control& source, int x, int y) {
     if (OnDragDrop) OnDragDrop(source, x, y);
-}
-
-Control* ControlAtPos(POINT screen, POINT& local) {
-    WinControl* window = nullptr;
-    for (HWND h = WindowFromPoint(screen); h && !window; h = GetParent(h)) window = WinControl::FromHandle(h);
-    if (!window) return nullptr;
-    POINT p = screen;
-    ScreenToClient(window->Handle(), &p);
-    if (GraphicControl* graphic = window->GraphicAt(p)) {
-        local = POINT{p.x - graphic->Left(), p.y - graphic->Top()};
-        return graphic;
-    }
-    local = p;
-    return window;
 }
 
 namespace {
@@ -47,7 +34,8 @@ bool TrackDrag(Control& source) {
     bool accepted = false;
     POINT local{};
     auto track = [&](POINT screen) {
-        target = ControlAtPos(screen, local);
+        target = ControlAtPos(screen, false);
+        if (target) local = ScreenToControl(*target, screen);
         accepted = target && target->DragOver(source, local.x, local.y);
         ::SetCursor(App().Screen().Cursor(accepted ? crDrag : crNoDrop));
     };

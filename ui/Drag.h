@@ -4,7 +4,7 @@
 //
 // A drag is tracked by the source's window with the mouse captured, in a message loop of
 // its own that lasts until the left button is released. On every move the control under
-// the pointer (found by WindowFromPoint, then by the graphic hit test of that window) is
+// the pointer (ControlAtPos in ui/HitTest.h, which passes through disabled controls) is
 // asked through DragOver whether it would take the drop, and the cursor shows the answer.
 // Releasing the button over a control that said yes calls its DragDrop. Escape, the right
 // button or losing the capture cancel the drag. Messages other than mouse and keyboard
@@ -18,11 +18,6 @@ namespace ui {
 // Manual: the control starts no drag by itself. Automatic: pressing on the control and
 // moving far enough starts one.
 enum class DragMode { Manual, Automatic };
-
-// The control at a point of the screen: the topmost visible graphic control of the window
-// there, or that window's own control; local receives the point in its coordinates. Null
-// when the window there is not one of the program's controls.
-Control* ControlAtPos(POINT screen, POINT& local);
 
 // Tracks a drag from source until it is dropped or cancelled; true when it was dropped
 // on a control that accepted it.

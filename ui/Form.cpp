@@ -154,7 +154,7 @@ int Form::ShowModal() {
     return ModalResult;
 }
 
-LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT Form::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_CLOSE:
         Close();
@@ -169,7 +169,7 @@ LRESULT Form::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     default:
         break;
     }
-    return WinControl::WndProc(msg, wp, lp);
+    return WinControl::WindowMessage(msg, wp, lp);
 }
 
 }  // namespace ui

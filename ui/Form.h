@@ -54,7 +54,7 @@ public:
     std::function<void(wchar_t& key)> OnKeyPress;
 
 protected:
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp) override;
+    LRESULT WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     void VisibilityChanged() override;
 
 private:

@@ -4,33 +4,17 @@
 #include <exception>
 
 #include "ui/Application.h"
+#include "ui/HitTest.h"
 
 namespace ui {
 
 namespace {
 const wchar_t kHintClass[] = L"ui.HintWindow";
-
-void RegisterHintClass(const HintWindowParams& params, WNDPROC proc) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(App().Instance(), params.ClassName.c_str(), &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.style = params.ClassStyle;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = App().Instance();
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = params.ClassName.c_str();
-    RegisterClassExW(&wc);
-}
 }  // namespace
 
 // ---- HintWindow -------------------------------------------------------------------------
 
 HintWindow::HintWindow() : color_(GetSysColor(COLOR_INFOBK)) {}
-
-HintWindow::~HintWindow() {
-    if (hwnd_) SetWindowLongPtrW(hwnd_.get(), GWLP_USERDATA, 0);  // no calls into a half-destroyed object
-}
 
 void HintWindow::CreateParams(HintWindowParams& params) {
     params.Style = WS_POPUP | WS_BORDER;
@@ -43,34 +27,14 @@ HWND HintWindow::Handle() {
     if (!hwnd_) {
         HintWindowParams params;
         CreateParams(params);
-        RegisterHintClass(params, &HintWindow::WindowProc);
-        CreateWindowExW(params.ExStyle, params.ClassName.c_str(), caption_.c_str(), params.Style, 0, 0, 0, 0,
-                        App().Handle(), nullptr, App().Instance(), this);
+        const wchar_t* name =
+            RegisterWindowClass({params.ClassName.c_str(), params.ClassStyle, LoadCursorW(nullptr, IDC_ARROW)});
+        CreateWindowHandle(true, name, caption_.c_str(), params.Style, params.ExStyle, 0, 0, 0, 0, App().Handle());
     }
     return hwnd_.get();
 }
 
-LRESULT CALLBACK HintWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* self = static_cast<HintWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->hwnd_.reset(hwnd);
-    }
-    auto* self = reinterpret_cast<HintWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        if (self) self->hwnd_.release();
-    }
-    if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-    try {
-        return self->WndProc(msg, wp, lp);
-    } catch (const std::exception& error) {  // never let an error unwind through the system's frames
-        App().ShowException(error);
-        return 0;
-    }
-}
-
-LRESULT HintWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT HintWindow::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
     case WM_ERASEBKGND:
         return 1;
@@ -86,7 +50,7 @@ LRESULT HintWindow::WndProc(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     default:
-        return DefWindowProcW(hwnd_.get(), msg, wp, lp);
+        return DefaultMessage(msg, wp, lp);
     }
 }
 
@@ -147,40 +111,6 @@ RECT HintWindow::BoundsRect() const {
     return r;
 }
 
-// ---- Finding the control under the cursor -----------------------------------------------
-
-namespace {
-// The topmost visible child of parent at p (parent's client coordinates), descending into
-// windowed children; parent itself where no child lies there. Windowed children lie above
-// the graphic ones, and later children above earlier ones.
-Control* ChildAt(WinControl* parent, POINT p) {
-    const auto& children = parent->Children();
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        auto* windowed = dynamic_cast<WinControl*>(*it);
-        if (!windowed || !windowed->Visible()) continue;
-        RECT r = windowed->BoundsRect();
-        if (PtInRect(&r, p)) return ChildAt(windowed, POINT{p.x - r.left, p.y - r.top});
-    }
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
-        if ((*it)->IsWindowed() || !(*it)->Visible()) continue;
-        RECT r = (*it)->BoundsRect();
-        if (PtInRect(&r, p)) return *it;
-    }
-    return parent;
-}
-}  // namespace
-
-Control* ControlAtPos(POINT screen) {
-    HWND under = WindowFromPoint(screen);
-    if (!under) return nullptr;
-    HWND root = GetAncestor(under, GA_ROOT);
-    WinControl* top = WinControl::FromHandle(root);
-    if (!top || !top->Visible()) return nullptr;
-    POINT p = screen;
-    ScreenToClient(root, &p);
-    return ChildAt(top, p);
-}
-
 Control* HintSource(Control* control) {
     while (control && control->Hint().empty()) control = control->Parent();
     return control;
@@ -195,17 +125,16 @@ HintManager& Hints() {
 
 HintManager::HintManager() { SetHintWindowClass<HintWindow>(); }
 
-HintManager::~HintManager() {
-    StopTimer();
-    Unhook();
+void HintManager::RebuildWindow() {
+    CancelHint();
+    window_.reset();
+    if (showHint_) window_ = windowFactory_();
 }
 
 void HintManager::SetShowHint(bool on) {
     if (on == showHint_) return;
     showHint_ = on;
-    CancelHint();
-    window_.reset();
-    if (on) window_ = windowClass_();
+    RebuildWindow();
 }
 
 bool HintManager::HintShowing() const { return window_ && window_->Showing(); }
@@ -215,7 +144,7 @@ void HintManager::CancelHint() {
     if (window_) window_->ReleaseHint();
     hintControl_ = nullptr;
     active_ = false;
-    Unhook();
+    hook_.reset();
 }
 
 void HintManager::MessageSeen(const MSG& msg) {
@@ -234,10 +163,10 @@ void HintManager::MessageSeen(const MSG& msg) {
 
 void HintManager::MouseMoved(HWND window) {
     if (!showHint_) return;
-    if (!window_) window_ = windowClass_();
+    if (!window_) window_ = windowFactory_();
     POINT cursor;
     GetCursorPos(&cursor);
-    const Control* hinted = HintSource(ControlAtPos(cursor));
+    const Control* hinted = HintSource(ControlAtPos(cursor, true));
     if (!hinted) {
         CancelHint();
         return;
@@ -250,7 +179,10 @@ void HintManager::MouseMoved(HWND window) {
         active_ = wasActive;
         hintControl_ = hinted;
         StartTimer(wasActive ? HintShortPause : hintPause_, TimerMode::Show);
-        Hook();
+        // Commands and activation changes reach windows as sent messages, which the message
+        // loop never sees; a hook on this thread's window procedures sees them.
+        if (!hook_)
+            hook_.reset(SetWindowsHookExW(WH_CALLWNDPROC, &HintManager::CallWndProc, nullptr, GetCurrentThreadId()));
     } else if (timerMode_ == TimerMode::Show && moved) {
         StartTimer(active_ ? HintShortPause : hintPause_, TimerMode::Show);  // not resting yet
     }
@@ -263,7 +195,7 @@ void HintManager::MouseMoved(HWND window) {
 void HintManager::ShowDueHint() {
     POINT cursor;
     GetCursorPos(&cursor);
-    Control* hinted = HintSource(ControlAtPos(cursor));
+    Control* hinted = HintSource(ControlAtPos(cursor, true));
     if (!hinted || hinted != hintControl_ || !window_) {
         CancelHint();
         return;
@@ -286,19 +218,18 @@ void HintManager::TimerExpired() {
 
 void HintManager::StartTimer(int ms, TimerMode mode) {
     StopTimer();
-    timer_ = SetTimer(nullptr, 0, static_cast<UINT>(std::max(ms, 1)), &HintManager::TimerProc);
+    timer_.reset(SetTimer(nullptr, 0, static_cast<UINT>(std::max(ms, 1)), &HintManager::TimerProc));
     timerMode_ = timer_ ? mode : TimerMode::None;
 }
 
 void HintManager::StopTimer() {
-    if (timer_) KillTimer(nullptr, timer_);
-    timer_ = 0;
+    timer_.reset();
     timerMode_ = TimerMode::None;
 }
 
 void CALLBACK HintManager::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     HintManager& hints = Hints();
-    if (id != hints.timer_) return;
+    if (id != hints.timer_.get()) return;
     try {
         hints.TimerExpired();
     } catch (const std::exception& error) {  // a hint window's error ends the hint, not the program
@@ -307,25 +238,19 @@ void CALLBACK HintManager::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
     }
 }
 
-// Commands and activation changes reach windows as sent messages, which the message loop
-// never sees; a hook on this thread's window procedures sees them while a hint is pending.
-void HintManager::Hook() {
-    if (!hook_) hook_ = SetWindowsHookExW(WH_CALLWNDPROC, &HintManager::CallWndProc, nullptr, GetCurrentThreadId());
-}
-
-void HintManager::Unhook() {
-    if (hook_) UnhookWindowsHookEx(hook_);
-    hook_ = nullptr;
-}
-
 LRESULT CALLBACK HintManager::CallWndProc(int code, WPARAM wp, LPARAM lp) {
     HintManager& hints = Hints();
-    const LRESULT result = CallNextHookEx(hints.hook_, code, wp, lp);
+    const LRESULT result = CallNextHookEx(hints.hook_.get(), code, wp, lp);
     if (code == HC_ACTION && hints.hintControl_ && hints.window_) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lp);
         const MSG msg{sent->hwnd, sent->message, sent->wParam, sent->lParam, 0, {}};
         const bool own = hints.window_->HandleAllocated() && sent->hwnd == hints.window_->Handle();
-        if (!own && hints.window_->IsHintMsg(msg)) hints.CancelHint();
+        try {
+            if (!own && hints.window_->IsHintMsg(msg)) hints.CancelHint();
+        } catch (const std::exception& error) {  // as in TimerProc: the hint ends, the program goes on
+            hints.CancelHint();
+            App().ShowException(error);
+        }
     }
     return result;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Control hints: the popup window that shows one, and the application's rules for when a
-// hint is due and when it goes away. The class of the hint window can be replaced; every
-// hint of every window then appears in a window of the new class.
+// hint is due and when it goes away. What makes the hint window can be replaced; once the
+// window is rebuilt, every hint of every window appears in a window of the new kind.
 //
 // The rules: a hint is shown once the cursor has rested HintPause milliseconds on a control
 // that has a hint (or lies inside one that has); it is hidden when the cursor leaves that
@@ -15,6 +15,8 @@
 #include "base/Handle.h"
 #include "ui/Control.h"
 #include "ui/Graphics.h"
+#include "ui/SystemHandles.h"
+#include "ui/Window.h"
 
 namespace ui {
 
@@ -29,12 +31,9 @@ struct HintWindowParams {
 
 // The standard hint window: a bordered popup on the hint colour with the text in it. It
 // never takes the focus and lets the mouse through to what lies below it.
-class HintWindow {
+class HintWindow : public WindowObject {
 public:
     HintWindow();
-    virtual ~HintWindow();
-    HintWindow(const HintWindow&) = delete;
-    HintWindow& operator=(const HintWindow&) = delete;
 
     // The box a text needs: its size in the canvas font, broken into lines at maxWidth,
     // plus 6 pixels across and 2 down for the margins.
@@ -62,13 +61,10 @@ public:
 protected:
     virtual void CreateParams(HintWindowParams& params);
     virtual void Paint(HDC dc);
+    LRESULT WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
     COLORREF color_;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
-
-    win::UniqueWindow hwnd_;
     std::wstring caption_;
     ui::Font font_;
 };
@@ -77,18 +73,23 @@ private:
 class HintManager {
 public:
     HintManager();
-    ~HintManager();
     HintManager(const HintManager&) = delete;
     HintManager& operator=(const HintManager&) = delete;
 
-    // The class the hint window is made of from now on; the window in use stays until
-    // hints are next switched on.
+    using HintWindowFactory = std::function<std::unique_ptr<HintWindow>()>;
+    // What makes the hint window from now on. The window in use stays until RebuildWindow,
+    // or until hints are next switched on.
+    void SetHintWindowFactory(HintWindowFactory factory) { windowFactory_ = std::move(factory); }
+    // The same, for a hint window class that needs nothing to be made.
     template <class T>
     void SetHintWindowClass() {
-        windowClass_ = [] { return std::unique_ptr<HintWindow>(std::make_unique<T>()); };
+        SetHintWindowFactory([] { return std::unique_ptr<HintWindow>(std::make_unique<T>()); });
     }
+    // Hides the hint on display and makes the hint window anew from the current factory;
+    // while hints are off, there is none to make.
+    void RebuildWindow();
     bool ShowHint() const { return showHint_; }
-    // Off frees the hint window; on makes a new one of the current class.
+    // Off frees the hint window; on makes a new one from the current factory.
     void SetShowHint(bool on);
     // The hint window in use; null while hints are off.
     HintWindow* Window() const { return window_.get(); }
@@ -114,12 +115,10 @@ private:
     void StopTimer();
     void TimerExpired();
     void ShowDueHint();
-    void Hook();
-    void Unhook();
     static void CALLBACK TimerProc(HWND, UINT, UINT_PTR, DWORD);
     static LRESULT CALLBACK CallWndProc(int code, WPARAM wp, LPARAM lp);
 
-    std::function<std::unique_ptr<HintWindow>()> windowClass_;
+    HintWindowFactory windowFactory_;
     std::unique_ptr<HintWindow> window_;
     bool showHint_ = true;
     int hintPause_ = 500;
@@ -129,16 +128,14 @@ private:
     const Control* hintControl_ = nullptr;
     bool active_ = false;
     POINT lastCursor_{-1, -1};
-    UINT_PTR timer_ = 0;
+    UniqueThreadTimer timer_;
     TimerMode timerMode_ = TimerMode::None;
-    HHOOK hook_ = nullptr;
+    // Watches the messages sent to this thread's windows while a hint is pending.
+    UniqueHook hook_;
 };
 
 HintManager& Hints();
 
-// The control at a point of the screen, disabled controls included: the topmost visible
-// one of our windows there, or null where none lies.
-Control* ControlAtPos(POINT screen);
 // The control whose hint applies at a control: the nearest of it and its parents that
 // has a hint, or null.
 Control* HintSource(Control* control);

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <exception>
+
+#include "ui/Application.h"
 
 namespace ui {
 
@@ -30,7 +33,11 @@ private:
         if (msg == WM_KEYDOWN && (wp == VK_RIGHT || wp == VK_DOWN)) delta = 1;
         if (delta != 0) {
             auto* self = reinterpret_cast<Button*>(data);
-            self->group_->Step(self->index_, delta);
+            try {
+                self->group_->Step(self->index_, delta);
+            } catch (const std::exception& error) {  // the group's OnClick ran: never through the system's frames
+                App().ShowException(error);
+            }
             return 0;
         }
         return DefSubclassProc(hwnd, msg, wp, lp);

@@ -1,9 +1,5 @@
 #include "ui/Timer.h"
 
-#include <exception>
-
-#include "ui/Application.h"
-
 namespace ui {
 
 namespace {
@@ -11,16 +7,7 @@ constexpr UINT_PTR kTimerId = 1;
 }  // namespace
 
 Timer::Timer() {
-    static const wchar_t* const className = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &Timer::WndProc;
-        wc.hInstance = App().Instance();
-        wc.lpszClassName = L"ui.Timer";
-        RegisterClassExW(&wc);
-        return L"ui.Timer";
-    }();
-    window_.reset(CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, App().Instance(), this));
+    CreateWindowHandle(true, RegisterWindowClass({L"ui.Timer"}), L"", 0, 0, 0, 0, 0, 0, HWND_MESSAGE);
     Restart();
 }
 
@@ -39,28 +26,14 @@ Timer& Timer::Enabled(bool on) {
 }
 
 void Timer::Restart() {
-    KillTimer(window_.get(), kTimerId);
-    if (enabled_ && interval_ > 0) SetTimer(window_.get(), kTimerId, interval_, nullptr);
+    KillTimer(hwnd_.get(), kTimerId);
+    if (enabled_ && interval_ > 0) SetTimer(hwnd_.get(), kTimerId, interval_, nullptr);
 }
 
-LRESULT CALLBACK Timer::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE)
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams));
-    if (msg == WM_NCDESTROY) SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    if (msg == WM_TIMER) {
-        auto* self = reinterpret_cast<Timer*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-        // A tick already queued when the timer was stopped is dropped.
-        if (self && self->enabled_ && self->OnTimer) {
-            try {
-                self->OnTimer();
-            } catch (const std::exception& error) {  // never let an error unwind through the system's frames
-                App().ShowException(error);
-            }
-        }
-        return 0;
-    }
-    return DefWindowProcW(hwnd, msg, wp, lp);
+LRESULT Timer::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg != WM_TIMER) return DefaultMessage(msg, wp, lp);
+    if (enabled_ && OnTimer) OnTimer();  // a tick already queued when the timer was stopped is dropped
+    return 0;
 }
 
 }  // namespace ui

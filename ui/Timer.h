@@ -4,32 +4,30 @@
 // other messages and never while the thread is busy elsewhere.
 #include <functional>
 
-#include "base/Handle.h"
+#include "ui/Window.h"
 
 namespace ui {
 
-class Timer {
+class Timer : public WindowObject {
 public:
     // Enabled, with an interval of 1000 ms, as a newly placed timer is.
     Timer();
-    Timer(const Timer&) = delete;
-    Timer& operator=(const Timer&) = delete;
-
     Timer& Interval(unsigned milliseconds);
     unsigned Interval() const { return interval_; }
     // Starts (or stops) the ticks; enabling a running timer starts its interval anew.
     Timer& Enabled(bool on);
     bool Enabled() const { return enabled_; }
-    // The hidden window that receives the WM_TIMER messages.
-    HWND Handle() const { return window_.get(); }
+    // The hidden window that receives the WM_TIMER messages; the system timer dies with it.
+    HWND Handle() const { return hwnd_.get(); }
 
     std::function<void()> OnTimer;
 
+protected:
+    LRESULT WindowMessage(UINT msg, WPARAM wp, LPARAM lp) override;
+
 private:
     void Restart();
-    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-    win::UniqueWindow window_;  // destroying it kills the system timer
     unsigned interval_ = 1000;
     bool enabled_ = true;
 };

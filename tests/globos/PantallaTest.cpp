@@ -49,7 +49,7 @@ TEST(Pantalla, TheBalloonOnTheDisplayIsDrawnOverWhatTheScreenShowedBeforeAboveAn
     FormaPrueba& f = Forma();
     TVelHint globo(&f);
     globo.HintPauseTime(60000);  // the hint rules stay out of the way
-    TNewHint ventana;
+    TNewHint ventana(globo.Referencia());
     ventana.SetCanvasFont(globo.HintFont());
     const std::wstring texto = L"Pulse el botón";
     const POINT boton = f.Centro(f.Boton);

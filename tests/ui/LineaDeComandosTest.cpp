@@ -6,6 +6,7 @@
 #include "base/Rutas.h"
 #include "engine/AcortarRuta.h"
 #include "ui/Application.h"
+#include "ui/CommandLine.h"
 #include "ui/Graphics.h"
 
 using Args = std::vector<std::wstring>;
