@@ -1,6 +1,9 @@
 // Program entry: creates the six windows in their order and runs the message loop.
 #include <windows.h>
 
+#include <utility>
+
+#include "app/Reunion.h"
 #include "app/Unit1.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/UVisitanos.h"
@@ -13,6 +16,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ui::Application& app = ui::App();
     app.SetTitle(L"Trituradora de documentos");
     app.Initialize(GetCommandLineW());
+    // Started with paths, as Explorer does once per chosen item: the first copy gathers the
+    // paths of the others and asks about them all; the others hand theirs over and end.
+    if (!app.Arguments().empty()) {
+        auto rutas = ReunirRutas(app.Arguments());
+        if (!rutas) return 0;
+        app.SetArguments(std::move(*rutas));
+    }
     app.CreateForm(Form1);
     app.CreateForm(FAcerca);
     app.CreateForm(FMensajes);
