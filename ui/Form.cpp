@@ -82,9 +82,11 @@ void Form::DoCreate() {
 
 void Form::Show() {
     if (!visible_ && OnShow) OnShow();
-    if (position_ == FormPosition::ScreenCenter)
+    // Centred when first shown; afterwards it comes back where it was, moved or not.
+    if (position_ == FormPosition::ScreenCenter && !placed_)
         SetBounds((GetSystemMetrics(SM_CXSCREEN) - width_) / 2, (GetSystemMetrics(SM_CYSCREEN) - height_) / 2,
                   width_, height_);
+    placed_ = true;
     SetVisible(true);
 }
 
@@ -92,6 +94,9 @@ void Form::Hide() { SetVisible(false); }
 
 void Form::VisibilityChanged() {
     if (!visible_) {
+        // A control of the form that holds the mouse gives it up, or the hidden form would
+        // go on taking every mouse message of the program.
+        if (HWND c = GetCapture(); c && (c == Handle() || IsChild(Handle(), c))) ReleaseCapture();
         ShowWindow(Handle(), SW_HIDE);
         return;
     }
