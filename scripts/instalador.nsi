@@ -6,7 +6,8 @@
 ; program, its Explorer entries and those two entries; the stored settings only when asked.
 ; /S installs, and uninstalls, silently (keeping the settings).
 
-Unicode true
+; A 64-bit installer, as the program is: Wine here runs 64-bit programs only.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 
