@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <set>
 #include <utility>
 
 #include "ui/Handle.h"
@@ -77,9 +78,24 @@ ULONGLONG Creacion(HANDLE proceso) {
     return (static_cast<ULONGLONG>(creado.dwHighDateTime) << 32) | creado.dwLowDateTime;
 }
 
+// The processes that show a window: a copy of the program that does is past gathering (its
+// main window, or a confirmation of its own), not on its way to hand paths over.
+std::set<DWORD> ConVentanas() {
+    std::set<DWORD> procesos;
+    EnumWindows(
+        [](HWND ventana, LPARAM lista) -> BOOL {
+            DWORD proceso = 0;
+            if (IsWindowVisible(ventana) && GetWindowThreadProcessId(ventana, &proceso))
+                reinterpret_cast<std::set<DWORD>*>(lista)->insert(proceso);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&procesos));
+    return procesos;
+}
+
 // Whether another copy of this program, in this session, started a moment before this one or
-// since and is still running: Explorer started it for the same choice, and it may still be on
-// its way to hand its paths over (or be ending, having done so).
+// since, is still running and shows no window yet: Explorer started it for the same choice,
+// and it may still be on its way to hand its paths over (or be ending, having done so).
 bool CopiasEnCamino() {
     constexpr ULONGLONG kAntes = 3ULL * 10'000'000;  // 3 s in 100 ns units
     const DWORD propio = GetCurrentProcessId();
@@ -89,11 +105,13 @@ bool CopiasEnCamino() {
     ProcessIdToSessionId(propio, &sesion);
     const ui::UniqueFile lista(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!lista || imagen.empty()) return false;
+    const std::set<DWORD> conVentanas = ConVentanas();
     PROCESSENTRY32W entrada{};
     entrada.dwSize = sizeof entrada;
     for (BOOL hay = Process32FirstW(lista.get(), &entrada); hay; hay = Process32NextW(lista.get(), &entrada)) {
         DWORD suya = 0;
-        if (entrada.th32ProcessID == propio || !ProcessIdToSessionId(entrada.th32ProcessID, &suya) || suya != sesion)
+        if (entrada.th32ProcessID == propio || conVentanas.contains(entrada.th32ProcessID) ||
+            !ProcessIdToSessionId(entrada.th32ProcessID, &suya) || suya != sesion)
             continue;
         const UniqueObjeto proceso(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entrada.th32ProcessID));
         if (!proceso || Creacion(proceso.get()) < desde) continue;
