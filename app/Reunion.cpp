@@ -10,7 +10,7 @@
 #include <set>
 #include <utility>
 
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace {
 
@@ -28,7 +28,7 @@ struct ObjetoTraits {
     static pointer invalid() noexcept { return nullptr; }
     static void close(pointer h) noexcept { CloseHandle(h); }
 };
-using UniqueObjeto = ui::UniqueHandle<ObjetoTraits>;
+using UniqueObjeto = win::UniqueHandle<ObjetoTraits>;
 
 // Ownership of the named mutex, given back when the copy stops gathering.
 class Propiedad {
@@ -103,7 +103,7 @@ bool CopiasEnCamino() {
     const ULONGLONG desde = Creacion(GetCurrentProcess()) - kAntes;
     DWORD sesion = 0;
     ProcessIdToSessionId(propio, &sesion);
-    const ui::UniqueFile lista(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    const win::UniqueFile lista(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!lista || imagen.empty()) return false;
     const std::set<DWORD> conVentanas = ConVentanas();
     PROCESSENTRY32W entrada{};
@@ -154,14 +154,14 @@ LRESULT CALLBACK ProcedimientoReunidor(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-ui::UniqueWindow CrearVentana(const std::wstring& lugar, Reunidor& reunidor) {
+win::UniqueWindow CrearVentana(const std::wstring& lugar, Reunidor& reunidor) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = &ProcedimientoReunidor;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kClase;
     RegisterClassExW(&wc);  // fails harmlessly when registered by an earlier gathering
-    return ui::UniqueWindow(CreateWindowExW(0, kClase, lugar.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    return win::UniqueWindow(CreateWindowExW(0, kClase, lugar.c_str(), 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                             wc.hInstance, &reunidor));
 }
 
@@ -170,7 +170,7 @@ ui::UniqueWindow CrearVentana(const std::wstring& lugar, Reunidor& reunidor) {
 ListaRutas Reunir(const ListaRutas& propias, const std::wstring& lugar, const PlazosReunion& plazos) {
     Reunidor reunidor;
     reunidor.rutas = propias;
-    ui::UniqueWindow ventana = CrearVentana(lugar, reunidor);
+    win::UniqueWindow ventana = CrearVentana(lugar, reunidor);
     if (!ventana) return propias;
     const Reloj::time_point limite = reunidor.ultima + plazos.maximo;
     for (;;) {

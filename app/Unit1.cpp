@@ -1,15 +1,16 @@
 #include "app/Unit1.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "app/Creditos.h"
+#include "base/Rutas.h"
+#include "dialogs/Creditos.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/UVisitanos.h"
 #include "dialogs/Umensajes.h"
-#include "engine/Rutas.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
 #include "settings/UOpciones.h"
 #include "ui/Application.h"
 #include "ui/Drag.h"
@@ -100,10 +101,18 @@ void TForm1::FormCreate() {
     ArbolDirectorios1->SetDragMode(DragMode::Automatic);
 }
 
-void TForm1::FormClose(CloseAction& /*action*/) {
+void TForm1::FormClose(CloseAction& action) {
+    // Closed during a run (from the taskbar): that is a press of Cancelar, and the program
+    // closes once the run has stopped at its next pass boundary.
+    if (FProgreso && FProgreso->Visible()) {
+        FProgreso->BitBtnCancelarClick();
+        cerrarTrasTriturar_ = true;
+        action = CloseAction::None;
+        return;
+    }
     Hide();
     App().ShowTaskbarEntry(false);
-    FVisitanos->ShowModal();
+    if (FVisitanos) FVisitanos->ShowModal();  // not yet there while the command-line route runs
 }
 
 void TForm1::PaintBox1Paint(Canvas& canvas) { canvas.Tile(marmol, PaintBox1.Width(), PaintBox1.Height()); }
@@ -147,6 +156,10 @@ void TForm1::BitBtnTriturarClick() {
     else
         LabelResultado.Caption(L" No se han podido triturar algunos datos.");
     FProgreso->Hide();
+    if (std::exchange(cerrarTrasTriturar_, false)) {
+        Close();
+        return;
+    }
     Show();
 }
 

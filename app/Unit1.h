@@ -70,6 +70,7 @@ public:
     void BitBtnRefrescarClick();
 
 private:
+    bool cerrarTrasTriturar_ = false;  // closed during a run: close once it has stopped
     // The counter and the list box show the pending list after every change.
     void MostrarLista();
 };

@@ -13,6 +13,9 @@
 #include "ui/Application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A drive with no medium (a card reader, an empty disc drive) answers as missing instead
+    // of raising the system's "no disk" box while the tree fills or a run walks.
+    SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ui::Application& app = ui::App();
     app.SetTitle(L"Trituradora de documentos");
     app.Initialize(GetCommandLineW());

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cwchar>
 
+#include "engine/ShredOptions.h"
 #include "engine/Sobrescribir.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
 #include "ui/Application.h"
 
 int wmain(int argc, wchar_t** argv) {
@@ -16,7 +16,7 @@ int wmain(int argc, wchar_t** argv) {
         std::fprintf(stderr, "uso: BenchSobrescribir METODO(1-5) PASADAS RUTA\n");
         return 2;
     }
-    using Metodo = bool (*)(TFProgreso&, const std::wstring&, int);
+    using Metodo = bool (*)(Seguimiento&, const std::wstring&, int);
     const Metodo metodos[] = {SobrescribirMetodo1, SobrescribirMetodo2, SobrescribirMetodo3, SobrescribirMetodo4,
                               SobrescribirMetodo5};
     const int metodo = std::wcstol(argv[1], nullptr, 10);

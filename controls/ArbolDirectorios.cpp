@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "engine/Existencia.h"
-#include "engine/Rutas.h"
+#include "base/Existencia.h"
+#include "base/Rutas.h"
 #include "ui/Application.h"
 
 using ui::TreeNode;
@@ -100,7 +100,7 @@ void TCustomArbolDirectorios::Refrescar() {
 void TCustomArbolDirectorios::CargarCarpeta(const std::wstring& ruta, TreeNode padre) {
     std::vector<std::wstring> nombres;
     WIN32_FIND_DATAW datos;
-    ui::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta + L"*.*").c_str(), &datos));
+    win::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta + L"*.*").c_str(), &datos));
     if (!busqueda) return;
     do {
         if (datos.cFileName[0] != L'.') nombres.emplace_back(datos.cFileName);

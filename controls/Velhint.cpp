@@ -8,11 +8,11 @@
 using namespace ui;
 
 namespace {
-using UniquePen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using UniquePen = win::UniqueHandle<win::GdiObjectTraits<HPEN>>;
 
 // The pixel height of a font of the given size in points on this screen.
 int AlturaDePuntos(int puntos) {
-    WindowDC pantalla;
+    win::WindowDC pantalla;
     return MulDiv(puntos, GetDeviceCaps(pantalla.get(), LOGPIXELSY), 72);
 }
 
@@ -146,7 +146,7 @@ void DibujarGlobo(HDC dc, SIZE tamano, THintDirection d, const AspectoGlobo& asp
     RECT caja{8, arriba ? 3 : 18, W, H};
 
     // Shadow of the body, scanned only in its strips right and below the body.
-    UniqueRegion sombra(arriba ? CreateRoundRectRgn(10, 8, W, H - 9, 8, 8) : CreateRoundRectRgn(10, 23, W, H - 2, 8, 8));
+    win::UniqueRegion sombra(arriba ? CreateRoundRectRgn(10, 8, W, H - 9, 8, 8) : CreateRoundRectRgn(10, 23, W, H - 2, 8, 8));
     Punteado(dc, sombra.get(), W - 14, W, arriba ? 8 : 23, arriba ? H - 14 : H - 8, aspecto.HintShadowColor);
     Punteado(dc, sombra.get(), 10, W, arriba ? H - 14 : H - 8, arriba ? H - 9 : H - 2, aspecto.HintShadowColor);
 
@@ -155,15 +155,15 @@ void DibujarGlobo(HDC dc, SIZE tamano, THintDirection d, const AspectoGlobo& asp
         const POINT t[3] = {d == hdUpRight ? POINT{12, H - 15} : POINT{W - 33, H - 15},
                             d == hdUpRight ? POINT{25, H - 15} : POINT{W - 11, H - 15},
                             d == hdUpRight ? POINT{12, H} : POINT{W - 6, H}};
-        UniqueRegion cola(CreatePolygonRgn(t, 3, WINDING));
+        win::UniqueRegion cola(CreatePolygonRgn(t, 3, WINDING));
         Punteado(dc, cola.get(), t[0].x, t[1].x, H - 15, H, aspecto.HintShadowColor);
     }
 
     // Body.
     UniquePen negro(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    UniqueBrush relleno(CreateSolidBrush(aspecto.HintColor));
+    win::UniqueBrush relleno(CreateSolidBrush(aspecto.HintColor));
     {
-        SelectGuard pluma(dc, negro.get()), brocha(dc, relleno.get());
+        win::SelectGuard pluma(dc, negro.get()), brocha(dc, relleno.get());
         if (arriba)
             RoundRect(dc, 0, 0, W - 6, H - 14, 9, 9);
         else
@@ -177,23 +177,23 @@ void DibujarGlobo(HDC dc, SIZE tamano, THintDirection d, const AspectoGlobo& asp
     const POINT t{derecha ? 0 : W - 6, arriba ? H : 0};
     {
         UniquePen fondo(CreatePen(PS_SOLID, 1, aspecto.HintColor));
-        SelectGuard pluma(dc, fondo.get());
+        win::SelectGuard pluma(dc, fondo.get());
         MoveToEx(dc, a.x, a.y, nullptr);
         LineTo(dc, b.x, b.y);
     }
     const POINT punta[3] = {a, b, t};
-    UniqueRegion triangulo(CreatePolygonRgn(punta, 3, WINDING));
+    win::UniqueRegion triangulo(CreatePolygonRgn(punta, 3, WINDING));
     FillRgn(dc, triangulo.get(), relleno.get());
     {
-        SelectGuard pluma(dc, negro.get());
+        win::SelectGuard pluma(dc, negro.get());
         MoveToEx(dc, b.x, b.y, nullptr);
         LineTo(dc, t.x, t.y);
         LineTo(dc, a.x, a.y);
     }
 
     // Text, as written: only its own line breaks start new lines.
-    UniqueFont fuente = aspecto.HintFont.Create();
-    SelectGuard letra(dc, fuente.get());
+    win::UniqueFont fuente = aspecto.HintFont.Create();
+    win::SelectGuard letra(dc, fuente.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, aspecto.HintFont.Color);
     DrawTextW(dc, texto.c_str(), static_cast<int>(texto.size()), &caja, DT_LEFT | DT_TOP | DT_NOPREFIX);
@@ -247,21 +247,21 @@ void TNewHint::ActivateHint(const RECT& r, const std::wstring& text) {
 
 // Copies the screen area the window is about to cover into the balloon's picture.
 void TNewHint::CapturarPantalla(SIZE tamano) {
-    WindowDC pantalla;
+    win::WindowDC pantalla;
     imagen_.reset(CreateCompatibleBitmap(pantalla.get(), tamano.cx, tamano.cy));
     tamano_ = tamano;
     dibujado_ = false;
     POINT origen{0, 0};
     ClientToScreen(Handle(), &origen);
-    UniqueMemoryDC lienzo(CreateCompatibleDC(pantalla.get()));
-    SelectGuard seleccion(lienzo.get(), imagen_.get());
+    win::UniqueMemoryDC lienzo(CreateCompatibleDC(pantalla.get()));
+    win::SelectGuard seleccion(lienzo.get(), imagen_.get());
     BitBlt(lienzo.get(), 0, 0, tamano.cx, tamano.cy, pantalla.get(), origen.x, origen.y, SRCCOPY);
 }
 
 void TNewHint::Paint(HDC dc) {
     if (!imagen_) return;
-    UniqueMemoryDC lienzo(CreateCompatibleDC(dc));
-    SelectGuard seleccion(lienzo.get(), imagen_.get());
+    win::UniqueMemoryDC lienzo(CreateCompatibleDC(dc));
+    win::SelectGuard seleccion(lienzo.get(), imagen_.get());
     if (!dibujado_) {
         DibujarGlobo(lienzo.get(), tamano_, direccion_, aspecto_, Caption());
         dibujado_ = true;

@@ -104,7 +104,7 @@ private:
 
     // The screen area the balloon covers, captured when it is shown; the balloon is drawn
     // on it once and painted from it for as long as it is shown.
-    ui::UniqueBitmap imagen_;
+    win::UniqueBitmap imagen_;
     SIZE tamano_{0, 0};
     bool dibujado_ = false;
     THintDirection direccion_ = hdUpRight;

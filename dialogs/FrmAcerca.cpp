@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/AbrirDireccion.h"
-#include "app/Creditos.h"
+#include "base/AbrirDireccion.h"
+#include "dialogs/Creditos.h"
 #include "ui/Application.h"
 
 using namespace ui;

@@ -1,7 +1,7 @@
 #include "dialogs/UVisitanos.h"
 
-#include "app/AbrirDireccion.h"
-#include "app/Creditos.h"
+#include "base/AbrirDireccion.h"
+#include "dialogs/Creditos.h"
 
 using namespace ui;
 

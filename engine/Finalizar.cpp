@@ -2,19 +2,26 @@
 
 #include <windows.h>
 
-#include "engine/Existencia.h"
+#include <vector>
+
+#include "base/Existencia.h"
+#include "base/Handle.h"
+#include "base/Rutas.h"
+#include "engine/Contexto.h"
 #include "engine/Generador.h"
-#include "engine/Rutas.h"
+#include "engine/Seguimiento.h"
+#include "engine/ShredOptions.h"
 #include "engine/Sobrescribir.h"
-#include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
 
 namespace {
-bool BorrarArchivo(const std::wstring& ruta) { return DeleteFileW(RutaApi(ruta).c_str()); }
+constexpr DWORD kCompartirTodo = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// Draws of a new name before the file is left under its own: a drawn name is taken already
+// only by rare chance.
+constexpr int kIntentosDeNombre = 16;
 
-bool MoverArchivo(const std::wstring& desde, const std::wstring& hasta) {
-    return MoveFileExW(RutaApi(desde).c_str(), RutaApi(hasta).c_str(), MOVEFILE_WRITE_THROUGH);
+win::UniqueFile AbrirRuta(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
+    return win::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
+                                       FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
 }
 
 // One false local time: the fields are drawn in the order hour, minute, second, year,
@@ -37,7 +44,114 @@ FILETIME FechaFalsa() {
     LocalFileTimeToFileTime(&local, &utc);
     return utc;
 }
+
+// Moves the open file to `destino`, never over an existing file.
+bool MoverAbierto(HANDLE archivo, const std::wstring& destino) {
+    const std::wstring nombre = RutaApi(destino);
+    std::vector<BYTE> datos(sizeof(FILE_RENAME_INFO) + nombre.size() * sizeof(wchar_t));
+    auto* info = reinterpret_cast<FILE_RENAME_INFO*>(datos.data());
+    info->ReplaceIfExists = FALSE;
+    info->RootDirectory = nullptr;
+    info->FileNameLength = static_cast<DWORD>(nombre.size() * sizeof(wchar_t));
+    nombre.copy(info->FileName, nombre.size());
+    return SetFileInformationByHandle(archivo, FileRenameInfo, info, static_cast<DWORD>(datos.size()));
+}
+
+// The two renames through the open file: a drawn 8.3 name, then "~", both in its own folder.
+// Answers the name it really has afterwards.
+std::wstring RenombrarAbierto(HANDLE archivo, const std::wstring& ruta) {
+    const std::wstring carpeta = CarpetaDe(ruta);
+    for (int intento = 0; intento < kIntentosDeNombre; ++intento) {
+        std::wstring nombre;
+        for (int i = 0; i < 8; ++i) nombre += static_cast<wchar_t>(L'a' + Sortear(26));
+        nombre += L'.';
+        for (int i = 0; i < 3; ++i) nombre += static_cast<wchar_t>(L'a' + Sortear(26));
+        if (!MoverAbierto(archivo, carpeta + nombre)) continue;
+        const std::wstring final = carpeta + L"~";
+        return MoverAbierto(archivo, final) ? final : carpeta + nombre;
+    }
+    return ruta;
+}
+
+void FechasFalsas(HANDLE archivo) {
+    Resembrar();
+    const FILETIME creacion = FechaFalsa();
+    const FILETIME acceso = FechaFalsa();
+    const FILETIME escritura = FechaFalsa();
+    SetFileTime(archivo, &creacion, &acceso, &escritura);
+}
+
+bool Vaciar(HANDLE archivo) {
+    LARGE_INTEGER cero{};
+    return SetFilePointerEx(archivo, cero, nullptr, FILE_BEGIN) && SetEndOfFile(archivo);
+}
+
+bool MarcarPrimerByte(HANDLE archivo) {
+    DWORD escritos = 0;
+    SetFilePointer(archivo, 0, nullptr, FILE_BEGIN);
+    WriteFile(archivo, "X", 1, &escritos, nullptr);  // what was written is not looked at
+    FlushFileBuffers(archivo);
+    return true;
+}
+
+// Clears the read-only attribute through a handle on the object itself.
+bool QuitarSoloLecturaDe(Objeto& objeto, Fallo& fallo) {
+    if (!(objeto.atributos & FILE_ATTRIBUTE_READONLY)) return true;
+    win::UniqueFile h = AbrirObjeto(objeto, FILE_WRITE_ATTRIBUTES, kCompartirTodo, fallo);
+    if (!h) return false;
+    FILE_BASIC_INFO basica{};
+    basica.FileAttributes = objeto.atributos & ~FILE_ATTRIBUTE_READONLY;
+    if (basica.FileAttributes == 0) basica.FileAttributes = FILE_ATTRIBUTE_NORMAL;
+    if (!SetFileInformationByHandle(h.get(), FileBasicInfo, &basica, sizeof basica)) {
+        fallo = FalloDeError(GetLastError());
+        return false;
+    }
+    objeto.atributos = basica.FileAttributes;
+    return true;
+}
+
+// A file whose last-write time has no DOS date and time (before 1980) counts as missing.
+bool FechaValida(const FILETIME& escritura) {
+    FILETIME local;
+    WORD fecha, hora;
+    return FileTimeToLocalFileTime(&escritura, &local) && FileTimeToDosDateTime(&local, &fecha, &hora);
+}
 }  // namespace
+
+ArchivoRetenido ArchivoRetenido::Abrir(Objeto& objeto, DWORD acceso, Fallo& fallo) {
+    ArchivoRetenido retenido;
+    if (!QuitarSoloLecturaDe(objeto, fallo)) return retenido;
+    retenido.archivo_ = AbrirObjeto(objeto, acceso | DELETE, 0, fallo);
+    retenido.ruta_ = objeto.ruta;
+    retenido.identidad_ = objeto.identidad;
+    return retenido;
+}
+
+bool ArchivoRetenido::Sigue(Fallo& fallo) const {
+    if (IdentidadDe(ruta_) == identidad_) return true;
+    fallo = Fallo{Motivo::Cambiado, 0};
+    return false;
+}
+
+bool ArchivoRetenido::Truncar(Fallo& fallo) {
+    if (Vaciar(archivo_.get())) return true;
+    fallo = FalloDeError(GetLastError());
+    return false;
+}
+
+void ArchivoRetenido::CambiarNombre() { ruta_ = RenombrarAbierto(archivo_.get(), ruta_); }
+
+void ArchivoRetenido::FalsearFechas() { FechasFalsas(archivo_.get()); }
+
+bool ArchivoRetenido::Borrar(Fallo& fallo) {
+    FILE_DISPOSITION_INFO borrar{TRUE};
+    if (!SetFileInformationByHandle(archivo_.get(), FileDispositionInfo, &borrar, sizeof borrar)) {
+        fallo = FalloDeError(GetLastError());
+        return false;
+    }
+    archivo_.reset();  // gone with its last handle
+    return true;
+}
 
 bool QuitarSoloLectura(const std::wstring& ruta) {
     const DWORD leidos = GetFileAttributesW(RutaApi(ruta).c_str());
@@ -47,92 +161,87 @@ bool QuitarSoloLectura(const std::wstring& ruta) {
 }
 
 bool ProbarEscritura(const std::wstring& ruta) {
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!archivo) return false;
-    SetFilePointer(archivo.get(), 0, nullptr, FILE_BEGIN);
-    DWORD escritos = 0;
-    WriteFile(archivo.get(), "X", 1, &escritos, nullptr);
-    FlushFileBuffers(archivo.get());
-    return true;
+    win::UniqueFile archivo = AbrirRuta(ruta, GENERIC_READ | GENERIC_WRITE, 0);
+    return archivo && MarcarPrimerByte(archivo.get());
 }
 
 bool TruncarArchivo(const std::wstring& ruta) {
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                       TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return static_cast<bool>(archivo);
+    win::UniqueFile archivo = AbrirRuta(ruta, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+    return archivo && Vaciar(archivo.get());
 }
 
 std::wstring CambiarNombre(const std::wstring& ruta) {
-    const std::wstring carpeta = CarpetaDe(ruta);
-    std::wstring candidato;
-    do {
-        std::wstring nombre;
-        for (int i = 0; i < 8; ++i) nombre += static_cast<wchar_t>(L'a' + Sortear(26));
-        nombre += L'.';
-        for (int i = 0; i < 3; ++i) nombre += static_cast<wchar_t>(L'a' + Sortear(26));
-        candidato = carpeta + nombre;
-    } while (ExisteArchivo(candidato) || GetFileAttributesW(RutaApi(candidato).c_str()) != INVALID_FILE_ATTRIBUTES);
-    if (!MoverArchivo(ruta, candidato)) return ruta;
-    const std::wstring final = carpeta + L"~";
-    return MoverArchivo(candidato, final) ? final : candidato;
+    win::UniqueFile archivo = AbrirRuta(ruta, DELETE | FILE_READ_ATTRIBUTES, kCompartirTodo);
+    return archivo ? RenombrarAbierto(archivo.get(), ruta) : ruta;
 }
 
 std::wstring FalsearFechas(const std::wstring& ruta) {
-    Resembrar();
-    const FILETIME creacion = FechaFalsa();
-    const FILETIME acceso = FechaFalsa();
-    const FILETIME escritura = FechaFalsa();
-    ui::UniqueFile archivo(CreateFileW(RutaApi(ruta).c_str(), GENERIC_READ | GENERIC_WRITE,
-                                       FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (archivo) SetFileTime(archivo.get(), &creacion, &acceso, &escritura);
+    win::UniqueFile archivo = AbrirRuta(ruta, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE);
+    if (archivo) FechasFalsas(archivo.get());
     return ruta;
 }
 
-bool TriturarUltraRapido(const std::wstring& ruta) {
-    if (EsEnlace(ruta)) return false;
-    bool ok = QuitarSoloLectura(ruta);
-    if (ok) ok = TruncarArchivo(ruta);
-    if (ok) BorrarArchivo(CambiarNombre(ruta));
-    return ok;
+bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto) {
+    Fallo fallo;
+    ArchivoRetenido archivo = ArchivoRetenido::Abrir(objeto, GENERIC_WRITE, fallo);
+    if (!archivo || !archivo.Truncar(fallo)) return contexto.Fallar(fallo);
+    if (!archivo.Sigue(fallo)) return contexto.Fallar(fallo);
+    archivo.CambiarNombre();
+    if (!archivo.Sigue(fallo) || !archivo.Borrar(fallo)) return contexto.Fallar(fallo);
+    contexto.Hecho(objeto.identidad);
+    return true;
 }
 
-bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
+    Seguimiento& seguimiento = contexto.seguimiento;
     const ShredOptions opciones = OpcionesActuales();
 
-    ventana.ProgresoTotal.Position(ventana.ProgresoTotal.Position() + 1);
-    ventana.LabelNArchivos.Caption(std::to_wstring(ventana.ProgresoTotal.Position()) + L" de " +
-                                   std::to_wstring(ventana.ProgresoTotal.Max()));
-    ventana.Progreso.Max(NMetodos * pasadas);
-    ventana.LabelArchivo.Caption(AcortarRuta(ruta, ventana.LabelArchivo.FontHandle(), ventana.LabelArchivo.Width()));
-    ui::App().ProcessMessages();
+    seguimiento.ArchivoContado();
+    seguimiento.MaximoPasadas(NMetodos * contexto.pasadas);
+    seguimiento.Archivo(objeto.ruta);
+    seguimiento.Bombear();
 
     // A file stopped by Cancelar is not shredded, and says so: it stays in the list. One
     // reached after the request is left exactly as it was, not even tested.
     auto parado = [&] {
-        ventana.Tag = 1;
-        return false;
+        seguimiento.ParadoPorCancelar(true);
+        return contexto.Fallar({Motivo::Cancelado, 0});
     };
-    if (ventana.Cancelado) return parado();
-    if (opciones.UltraRapido) return TriturarUltraRapido(ruta);
+    if (seguimiento.CancelarPedido()) return parado();
+    if (!FechaValida(objeto.escritura)) return contexto.Fallar({Motivo::NoExiste, ERROR_FILE_NOT_FOUND});
+    // Data that also lives under a name nobody chose is not destroyed.
+    if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
+    if (opciones.UltraRapido) return TriturarUltraRapido(contexto, objeto);
 
-    // Preliminary tests; the first that fails leaves the file as it was.
-    if (!ExisteArchivo(ruta) || EsEnlace(ruta) || !QuitarSoloLectura(ruta) || !ProbarEscritura(ruta)) return false;
-    const auto identidad = IdentidadDe(ruta);
+    // From the write test to the deletion the file is held open, exclusively: no other
+    // program can write it, take it, or put another file under its name meanwhile.
+    Fallo fallo;
+    ArchivoRetenido archivo = ArchivoRetenido::Abrir(objeto, GENERIC_READ | GENERIC_WRITE, fallo);
+    if (!archivo) return contexto.Fallar(fallo);
+    if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
+    MarcarPrimerByte(archivo.get());
 
-    bool resultado = SobrescribirMetodos(ventana, ruta, pasadas, opciones);
-    if (ventana.Cancelado) return parado();  // overwritten as far as it got, under its own name
-    ventana.Tag = 0;
+    bool resultado = SobrescribirMetodos(seguimiento, archivo.get(), contexto.pasadas, opciones, fallo);
+    if (!resultado) contexto.Fallar(fallo);
+    if (seguimiento.CancelarPedido()) return parado();  // overwritten as far as it got, under its own name
+    seguimiento.ParadoPorCancelar(false);
 
-    // The finishing steps go by the path: when another program has put a different file there
-    // meanwhile, or removed this one, they would empty, rename and delete a file nobody chose.
-    if (identidad && IdentidadDe(ruta) != identidad) return false;
-
-    std::wstring actual = ruta;
-    if (opciones.Truncar) resultado = TruncarArchivo(actual) && resultado;
-    if (opciones.Renombrar) actual = CambiarNombre(actual);
-    if (opciones.CambiarFecha) FalsearFechas(actual);
-    if (opciones.Borrar) BorrarArchivo(actual);
+    // What is under the name now must still be this file before the name is acted on.
+    if (!archivo.Sigue(fallo)) return contexto.Fallar(fallo);
+    if (opciones.Truncar && !archivo.Truncar(fallo)) resultado = contexto.Fallar(fallo);
+    if (opciones.Renombrar) archivo.CambiarNombre();
+    if (opciones.CambiarFecha) archivo.FalsearFechas();
+    // A file that is still there was not shredded, whatever the steps before did to it.
+    if (opciones.Borrar && !(archivo.Sigue(fallo) && archivo.Borrar(fallo))) resultado = contexto.Fallar(fallo);
+    if (resultado) contexto.Hecho(objeto.identidad);
     return resultado;
+}
+
+bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
+    Contexto contexto(seguimiento, pasadas);
+    Fallo fallo;
+    auto objeto = Resolver(ruta, fallo);
+    if (!objeto || objeto->carpeta) return false;
+    contexto.elegidos.push_back(*objeto);
+    return TriturarArchivo(contexto, *objeto);
 }

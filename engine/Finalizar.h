@@ -1,16 +1,56 @@
 #pragma once
 // The per-file routine and its finishing steps: the write test, clearing read-only,
 // truncation, the two renames and the false dates.
+#include <windows.h>
+
 #include <string>
 
-class TFProgreso;
+#include "base/Existencia.h"
+#include "base/Handle.h"
+#include "engine/Motivo.h"
+
+class Contexto;
+class Seguimiento;
+struct Objeto;
 
 // Shreds one file: shows it, tests it, overwrites it with the enabled methods and finishes
 // it with the enabled steps. True when the file counts as shredded; a file stopped by the
-// cancel request, or replaced by another file before its finishing steps, answers false.
-bool TriturarArchivo(TFProgreso& ventana, const std::wstring& ruta, int pasadas);
+// cancel request, a link, a file with names outside what was chosen, or one that another
+// program replaced or holds answers false and is left as it was.
+bool TriturarArchivo(Contexto& contexto, Objeto& objeto);
+// The same for a path on its own, resolved first.
+bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas);
 // The ultra-fast path: no overwriting; clears read-only, truncates, renames and deletes.
-bool TriturarUltraRapido(const std::wstring& ruta);
+bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto);
+
+// The file the per-file routine holds from its write test to its deletion: opened once,
+// exclusively and without following a link, checked to be the chosen object, and renamed,
+// dated and deleted through that same handle.
+class ArchivoRetenido {
+public:
+    // Clears the object's read-only attribute, then opens it for `acceso` (and deletion).
+    static ArchivoRetenido Abrir(Objeto& objeto, DWORD acceso, Fallo& fallo);
+
+    explicit operator bool() const { return static_cast<bool>(archivo_); }
+    HANDLE get() const { return archivo_.get(); }
+    const std::wstring& Ruta() const { return ruta_; }
+
+    // Whether its name still leads to it. Where another program can move a file over one that
+    // is held open (a Unix system under the Windows layer), renaming or deleting "through the
+    // handle" goes by the name; this is asked first.
+    bool Sigue(Fallo& fallo) const;
+    bool Truncar(Fallo& fallo);
+    void CambiarNombre();
+    void FalsearFechas();
+    // Deletes the file; it is gone once this handle, the last, is closed here.
+    bool Borrar(Fallo& fallo);
+
+private:
+    win::UniqueFile archivo_;
+    std::wstring ruta_;
+    IdentidadArchivo identidad_;
+};
+
 // Opens the file exclusively for writing and writes "X" over its first byte.
 bool ProbarEscritura(const std::wstring& ruta);
 // Clears the read-only attribute; true when the path is not (or no longer) read-only.

@@ -3,23 +3,23 @@
 #include <algorithm>
 #include <string>
 
-#include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
+#include "engine/Seguimiento.h"
+#include "engine/ShredOptions.h"
 
-Latido::Latido() : ultimoBombeo_(GetTickCount64()) {}
+Latido::Latido(Seguimiento& seguimiento) : seguimiento_(seguimiento), ultimoBombeo_(GetTickCount64()) {}
 
 void Latido::Mirar() {
     pendientes_ = 0;
     const ULONGLONG ahora = GetTickCount64();
     if (ahora - ultimoBombeo_ < kMilisegundosEntreBombeos) return;
-    ui::App().ProcessMessages();
+    seguimiento_.Bombear();
     ultimoBombeo_ = GetTickCount64();
 }
 
-bool RecorrerPasadas(TFProgreso& ventana, int metodo, int pasadas, TrasFallo trasFallo,
+bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
                      const std::function<bool()>& preparar,
                      const std::function<bool(int pasada, Latido& latido)>& pasada) {
-    if (ventana.Cancelado || pasadas <= 0) return true;
+    if (seguimiento.CancelarPedido() || pasadas <= 0) return true;
     if (preparar && !preparar()) return false;
 
     // The methods in use are always 1 to NMetodos, at least method 1.
@@ -27,14 +27,14 @@ bool RecorrerPasadas(TFProgreso& ventana, int metodo, int pasadas, TrasFallo tra
     bool resultado = true;
     for (int i = 1; i <= pasadas; ++i) {
         const int posicion = (metodo - 1) * pasadas + i;
-        ventana.Progreso.Position(posicion);
+        seguimiento.PosicionPasada(posicion);
         if (posicion % k == 0)
-            ventana.LabelNpasada.Caption(std::to_wstring(posicion / k) + L" de " +
-                                         std::to_wstring(ventana.Progreso.Max() / k));
-        ui::App().ProcessMessages();
-        if (ventana.Cancelado) break;
+            seguimiento.EtiquetaPasada(std::to_wstring(posicion / k) + L" de " +
+                                       std::to_wstring(seguimiento.MaximoPasadas() / k));
+        seguimiento.Bombear();
+        if (seguimiento.CancelarPedido()) break;
 
-        Latido latido;
+        Latido latido(seguimiento);
         if (!pasada(i, latido)) {
             resultado = false;
             if (trasFallo == TrasFallo::Terminar) break;

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <functional>
 
-class TFProgreso;
+class Seguimiento;
 
 // Keeps the progress window answering while one pass runs: every 256 KiB written it looks at
 // the clock, and once 100 ms have gone by since the window last handled its messages it lets
@@ -19,7 +19,7 @@ public:
     static constexpr uint64_t kBytesEntreMiradas = 256 * 1024;
     static constexpr ULONGLONG kMilisegundosEntreBombeos = 100;
 
-    Latido();
+    explicit Latido(Seguimiento& seguimiento);
     // Counts bytes written in the pass.
     void Escritos(uint64_t bytes) {
         pendientes_ += bytes;
@@ -28,6 +28,7 @@ public:
 
 private:
     void Mirar();
+    Seguimiento& seguimiento_;
     uint64_t pendientes_ = 0;
     ULONGLONG ultimoBombeo_;
 };
@@ -42,6 +43,6 @@ enum class TrasFallo { Terminar, Seguir };
 // counter becomes "N de P"; pending messages are handled; a cancel request then ends the
 // method. `pasada` does pass i and answers whether it succeeded. The answer is the AND of the
 // passes done; with TrasFallo::Terminar a failed pass is the last.
-bool RecorrerPasadas(TFProgreso& ventana, int metodo, int pasadas, TrasFallo trasFallo,
+bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
                      const std::function<bool()>& preparar,
                      const std::function<bool(int pasada, Latido& latido)>& pasada);

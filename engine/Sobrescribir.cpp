@@ -7,13 +7,13 @@
 #include <optional>
 #include <vector>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
+#include "base/Handle.h"
+#include "base/Rutas.h"
 #include "engine/Generador.h"
 #include "engine/MarcoPasadas.h"
-#include "engine/Rutas.h"
-#include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
+#include "engine/Seguimiento.h"
+#include "engine/ShredOptions.h"
 
 namespace {
 // Transfer units: a block for methods 1, 2, 4 and 5, a chunk for method 3.
@@ -21,34 +21,92 @@ constexpr DWORD kBloque = 4096;
 constexpr DWORD kTrozo = 65536;
 using Bloque = std::array<uint8_t, kBloque>;
 
-ui::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
-    return ui::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
+win::UniqueFile Abrir(const std::wstring& ruta, DWORD acceso, DWORD compartir) {
+    return win::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), acceso, compartir, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
-// The file the methods work on. Opened by its path pass after pass, it must stay the file that
-// the first open found: a file that another program puts in its place meanwhile (moved over
-// it, or deleted and created again) is not written.
+// An open file for one pass: either opened for it (and closed after it), or the file the
+// per-file routine holds for the whole of its work, lent at offset 0.
+class Apertura {
+public:
+    Apertura() = default;
+    explicit Apertura(win::UniqueFile propia) : propia_(std::move(propia)), archivo_(propia_.get()) {}
+    explicit Apertura(HANDLE prestada) : archivo_(prestada) {
+        LARGE_INTEGER cero{};
+        SetFilePointerEx(archivo_, cero, nullptr, FILE_BEGIN);
+    }
+    HANDLE get() const { return archivo_; }
+    explicit operator bool() const { return archivo_ != INVALID_HANDLE_VALUE; }
+
+private:
+    win::UniqueFile propia_;
+    HANDLE archivo_ = INVALID_HANDLE_VALUE;
+};
+
+// The file the methods work on. Held open by the per-file routine, it is that handle. Opened
+// by its path pass after pass, it must stay the file that the first open found: a file that
+// another program puts in its place meanwhile (moved over it, or deleted and created again)
+// is not written. The first failure of a pass is kept, with its error code.
 class MismoArchivo {
 public:
     explicit MismoArchivo(const std::wstring& ruta) : ruta_(ruta) {}
-    const std::wstring& Ruta() const { return ruta_; }
+    explicit MismoArchivo(HANDLE retenido) : retenido_(retenido) {}
+
     // An invalid handle when the file cannot be opened or is not the same file. (Where the
     // system cannot tell which file a handle leads to, there is nothing to compare.)
-    ui::UniqueFile Abrir(DWORD acceso, DWORD compartir) {
-        ui::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
+    Apertura Abrir(DWORD acceso, DWORD compartir) {
+        if (retenido_ != INVALID_HANDLE_VALUE) return Apertura(retenido_);
+        win::UniqueFile archivo = ::Abrir(ruta_, acceso | FILE_READ_ATTRIBUTES, compartir);
+        if (!archivo) return Anotado(Apertura(), GetLastError());
         if (const auto identidad = IdentidadDe(archivo.get())) {
-            if (primera_ && *identidad != *primera_) return {};
+            if (primera_ && *identidad != *primera_) {
+                Anotar({Motivo::Cambiado, 0});
+                return {};
+            }
             primera_ = identidad;
         }
-        return archivo;
+        return Apertura(std::move(archivo));
     }
-    // Whether the path still leads to the file first opened (true before any open).
-    bool Sigue() const { return !primera_ || IdentidadDe(ruta_) == primera_; }
+    // Makes the file a plain archive.
+    bool SoloArchivo() {
+        if (retenido_ != INVALID_HANDLE_VALUE) {
+            FILE_BASIC_INFO basica{};
+            basica.FileAttributes = FILE_ATTRIBUTE_ARCHIVE;
+            return Anotado(SetFileInformationByHandle(retenido_, FileBasicInfo, &basica, sizeof basica));
+        }
+        if (primera_ && IdentidadDe(ruta_) != primera_) return Anotar({Motivo::Cambiado, 0});
+        return Anotado(SetFileAttributesW(RutaApi(ruta_).c_str(), FILE_ATTRIBUTE_ARCHIVE));
+    }
+
+    // A pass's answer; a failed one notes the error its last call left (on the thread that
+    // made it).
+    template <class T>
+    T Anotado(T resultado, DWORD codigo) {
+        if (!resultado) Anotar(FalloDeCodigo(codigo));
+        return resultado;
+    }
+    template <class T>
+    T Anotado(T resultado) { return Anotado(std::move(resultado), GetLastError()); }
+    bool Anotar(const Fallo& fallo) {
+        if (fallo_.motivo == Motivo::Ninguno) fallo_ = fallo;
+        return false;
+    }
+    const Fallo& Primero() const { return fallo_; }
 
 private:
-    const std::wstring& ruta_;
+    static Fallo FalloDeCodigo(DWORD codigo) {
+        if (codigo == ERROR_DISK_FULL || codigo == ERROR_HANDLE_DISK_FULL) return {Motivo::DiscoLleno, codigo};
+        if (codigo == ERROR_SHARING_VIOLATION || codigo == ERROR_LOCK_VIOLATION) return {Motivo::EnUso, codigo};
+        if (codigo == ERROR_ACCESS_DENIED) return {Motivo::AccesoDenegado, codigo};
+        if (codigo == ERROR_FILE_NOT_FOUND) return {Motivo::Cambiado, codigo};
+        return {Motivo::ErrorEscritura, codigo};
+    }
+
+    std::wstring ruta_;
+    HANDLE retenido_ = INVALID_HANDLE_VALUE;
     std::optional<IdentidadArchivo> primera_;
+    Fallo fallo_;
 };
 
 // Runs the writes of a pass and sends what they wrote to the disk before the file is closed,
@@ -58,7 +116,10 @@ private:
 template <class Escrituras>
 bool Asentado(HANDLE archivo, Escrituras escrituras) {
     const bool ok = escrituras();
-    return FlushFileBuffers(archivo) && ok;
+    const DWORD codigo = ok ? ERROR_SUCCESS : GetLastError();
+    const bool asentado = FlushFileBuffers(archivo);
+    if (!ok) SetLastError(codigo);  // the failed write's error, not the flush's
+    return asentado && ok;
 }
 
 bool LeerTamano(HANDLE archivo, int64_t& tamano) {
@@ -131,8 +192,8 @@ bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
 
 uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
 
-bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
-    ui::UniqueFile archivo;
+bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
+    Apertura archivo;
     Bloque bloque;
     auto abrir = [&] {
         archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, 0);
@@ -140,22 +201,22 @@ bool Metodo1(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
     };
     auto pasada = [&](int, Latido& latido) {
         bloque.fill(0x00);
-        if (!CubrirConBloque(archivo.get(), bloque, latido)) return false;
+        if (!CubrirConBloque(archivo.get(), bloque, latido)) return objetivo.Anotado(false);
         bloque.fill(0x01);
-        if (!CubrirConBloque(archivo.get(), bloque, latido)) return false;
+        if (!CubrirConBloque(archivo.get(), bloque, latido)) return objetivo.Anotado(false);
         for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
-        return CubrirConBloque(archivo.get(), bloque, latido);
+        return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque, latido));
     };
-    return RecorrerPasadas(ventana, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
+    return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
-bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo2(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque leido, escrito;
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         const auto relleno = static_cast<uint8_t>((i + 27) % 256);
-        return Asentado(archivo.get(), [&] {
+        return objetivo.Anotado(Asentado(archivo.get(), [&] {
             for (;;) {
                 DWORD n = 0, w = 0;
                 if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
@@ -165,16 +226,15 @@ bool Metodo2(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
                 if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
                 if (w < n) return true;
             }
-        });
+        }));
     };
-    return RecorrerPasadas(ventana, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 2, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo3(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Triple t;
     auto preparar = [&] {
-        if (!objetivo.Sigue() || !SetFileAttributesW(RutaApi(objetivo.Ruta()).c_str(), FILE_ATTRIBUTE_ARCHIVE))
-            return false;
+        if (!objetivo.SoloArchivo()) return false;
         Resembrar();
         t.ceros.assign(kTrozo, 0x00);
         t.unos.assign(kTrozo, 0xFF);
@@ -183,11 +243,12 @@ bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
         return true;
     };
     auto pasada = [&](int, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_WRITE, 0);
+        Apertura archivo = objetivo.Abrir(GENERIC_WRITE, 0);
         int64_t tamano = 0;
-        if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
+        if (!archivo) return false;
+        if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         if (tamano <= 0) return true;
-        return Asentado(archivo.get(), [&] {
+        return objetivo.Anotado(Asentado(archivo.get(), [&] {
             if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
                 !Mover(archivo.get(), 0, FILE_BEGIN))
                 return false;
@@ -197,61 +258,75 @@ bool Metodo3(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
                 restantes -= n;
             }
             return true;
-        });
+        }));
     };
-    return RecorrerPasadas(ventana, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
+    return RecorrerPasadas(seguimiento, 3, pasadas, TrasFallo::Terminar, preparar, pasada);
 }
 
-bool Metodo4(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo4(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque bloque;
     auto pasada = [&](int i, Latido& latido) {
         bloque.fill(Patron(i));
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         int64_t tamano = 0;
-        if (!archivo || !LeerTamano(archivo.get(), tamano)) return false;
+        if (!archivo) return false;
+        if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
         const int64_t bloques = (tamano - 1) / kBloque + 1;
-        return Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); });
+        return objetivo.Anotado(
+            Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); }));
     };
-    return RecorrerPasadas(ventana, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
-bool Metodo5(TFProgreso& ventana, MismoArchivo& objetivo, int pasadas) {
+bool Metodo5(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     auto pasada = [&](int i, Latido& latido) {
-        ui::UniqueFile archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
+        Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         Bloque bloque;
         bloque.fill(Patron(i));
         int64_t tamano = 0;
-        if (!LeerTamano(archivo.get(), tamano)) return false;
+        if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         // Whole blocks while the position is below the size: none for an empty file.
-        return Asentado(archivo.get(),
-                        [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); });
+        return objetivo.Anotado(Asentado(
+            archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); }));
     };
-    return RecorrerPasadas(ventana, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
+    return RecorrerPasadas(seguimiento, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
 }
 
-using Metodo = bool (*)(TFProgreso&, MismoArchivo&, int);
+using Metodo = bool (*)(Seguimiento&, MismoArchivo&, int);
 constexpr Metodo kMetodos[] = {Metodo1, Metodo2, Metodo3, Metodo4, Metodo5};
 
-bool UnMetodo(int m, TFProgreso& ventana, const std::wstring& ruta, int pasadas) {
+bool UnMetodo(int m, Seguimiento& seguimiento, const std::wstring& ruta, int pasadas) {
     MismoArchivo objetivo(ruta);
-    return kMetodos[m - 1](ventana, objetivo, pasadas);
+    return kMetodos[m - 1](seguimiento, objetivo, pasadas);
+}
+
+bool Metodos(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas, const ShredOptions& opciones) {
+    const bool activos[] = {opciones.Metodo1, opciones.Metodo2, opciones.Metodo3, opciones.Metodo4, opciones.Metodo5};
+    bool resultado = true;
+    for (int m = 1; m <= 5; ++m)
+        if (activos[m - 1]) resultado = kMetodos[m - 1](seguimiento, objetivo, pasadas) && resultado;
+    return resultado;
 }
 }  // namespace
 
-bool SobrescribirMetodo1(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(1, v, ruta, pasadas); }
-bool SobrescribirMetodo2(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(2, v, ruta, pasadas); }
-bool SobrescribirMetodo3(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(3, v, ruta, pasadas); }
-bool SobrescribirMetodo4(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(4, v, ruta, pasadas); }
-bool SobrescribirMetodo5(TFProgreso& v, const std::wstring& ruta, int pasadas) { return UnMetodo(5, v, ruta, pasadas); }
+bool SobrescribirMetodo1(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(1, v, ruta, pasadas); }
+bool SobrescribirMetodo2(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(2, v, ruta, pasadas); }
+bool SobrescribirMetodo3(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(3, v, ruta, pasadas); }
+bool SobrescribirMetodo4(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(4, v, ruta, pasadas); }
+bool SobrescribirMetodo5(Seguimiento& v, const std::wstring& ruta, int pasadas) { return UnMetodo(5, v, ruta, pasadas); }
 
-bool SobrescribirMetodos(TFProgreso& ventana, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
-    const bool activos[] = {opciones.Metodo1, opciones.Metodo2, opciones.Metodo3, opciones.Metodo4, opciones.Metodo5};
+bool SobrescribirMetodos(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas, const ShredOptions& opciones) {
     // One file for all the methods: the first open fixes it for the rest.
     MismoArchivo objetivo(ruta);
-    bool resultado = true;
-    for (int m = 1; m <= 5; ++m)
-        if (activos[m - 1]) resultado = kMetodos[m - 1](ventana, objetivo, pasadas) && resultado;
+    return Metodos(seguimiento, objetivo, pasadas, opciones);
+}
+
+bool SobrescribirMetodos(Seguimiento& seguimiento, HANDLE retenido, int pasadas, const ShredOptions& opciones,
+                         Fallo& fallo) {
+    MismoArchivo objetivo(retenido);
+    const bool resultado = Metodos(seguimiento, objetivo, pasadas, opciones);
+    fallo = objetivo.Primero();
     return resultado;
 }

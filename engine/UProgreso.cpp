@@ -1,8 +1,9 @@
 #include "engine/UProgreso.h"
 
 #include "dialogs/Umensajes.h"
+#include "engine/AcortarRuta.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
-#include "settings/ShredOptions.h"
 
 using namespace ui;
 
@@ -51,6 +52,32 @@ void TFProgreso::FormShow() {
     LabelNpasada.Caption(L"0");
     Cancelado = false;
     Tag = 0;
+}
+
+void TFProgreso::Totales(uint64_t kb, uint64_t archivos) {
+    LabelProgresoTotal.Caption(L"Tamaño total: " + std::to_wstring(kb) + L" Kb.  Archivo nº ");
+    // The counter follows the size text directly.
+    LabelNArchivos.Bounds(LabelProgresoTotal.Left() + LabelProgresoTotal.Width(), LabelNArchivos.Top());
+    ProgresoTotal.Max(archivos > INT32_MAX ? INT32_MAX : static_cast<int>(archivos));
+    LabelNArchivos.Caption(L"0 de " + std::to_wstring(archivos));
+    // A single file shows no overall progress.
+    const bool varios = archivos > 1;
+    LabelProgresoTotal.Visible(varios);
+    ProgresoTotal.Visible(varios);
+    LabelNArchivos.Visible(varios);
+}
+
+void TFProgreso::Carpeta(const std::wstring& ruta) {
+    LabelCarpeta.Caption(AcortarRuta(ruta, LabelCarpeta.FontHandle(), LabelCarpeta.Width()));
+}
+
+void TFProgreso::ArchivoContado() {
+    ProgresoTotal.Position(ProgresoTotal.Position() + 1);
+    LabelNArchivos.Caption(std::to_wstring(ProgresoTotal.Position()) + L" de " + std::to_wstring(ProgresoTotal.Max()));
+}
+
+void TFProgreso::Archivo(const std::wstring& ruta) {
+    LabelArchivo.Caption(AcortarRuta(ruta, LabelArchivo.FontHandle(), LabelArchivo.Width()));
 }
 
 void TFProgreso::BitBtnCancelarClick() { Cancelado = true; }

@@ -2,11 +2,12 @@
 // The progress window: shows the folder, the file, the pass and the overall progress of a
 // run, and carries the cancel request. In the command-line route its creation runs the
 // whole route: confirm, shred, quit.
+#include "engine/Seguimiento.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 #include "ui/Form.h"
 
-class TFProgreso : public ui::Form {
+class TFProgreso : public ui::Form, public Seguimiento {
 public:
     TFProgreso();
 
@@ -33,6 +34,19 @@ public:
     void FormShow();
     void BitBtnCancelarClick();
     void PaintBox1Paint(ui::Canvas& canvas);
+
+    // What a run shows here.
+    void Totales(uint64_t kb, uint64_t archivos) override;
+    void Carpeta(const std::wstring& ruta) override;
+    void ArchivoContado() override;
+    void Archivo(const std::wstring& ruta) override;
+    void MaximoPasadas(int maximo) override { Progreso.Max(maximo); }
+    int MaximoPasadas() const override { return Progreso.Max(); }
+    void PosicionPasada(int posicion) override { Progreso.Position(posicion); }
+    void EtiquetaPasada(const std::wstring& texto) override { LabelNpasada.Caption(texto); }
+    void Bombear() override { ui::App().ProcessMessages(); }
+    bool CancelarPedido() const override { return Cancelado; }
+    void ParadoPorCancelar(bool parado) override { Tag = parado ? 1 : 0; }
 };
 
 extern TFProgreso* FProgreso;

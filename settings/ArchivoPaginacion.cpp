@@ -1,6 +1,6 @@
 #include "settings/ArchivoPaginacion.h"
 
-#include "settings/Registro.h"
+#include "base/Registro.h"
 
 namespace {
 const wchar_t kClave[] = L"\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";

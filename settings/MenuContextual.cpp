@@ -1,6 +1,6 @@
 #include "settings/MenuContextual.h"
 
-#include "settings/Registro.h"
+#include "base/Registro.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "base/Numeros.h"
+#include "base/Registro.h"
 #include "settings/ArchivoPaginacion.h"
 #include "settings/MenuContextual.h"
-#include "settings/Numeros.h"
-#include "settings/Registro.h"
 #include "ui/Application.h"
 #include "ui/TabOrder.h"
 

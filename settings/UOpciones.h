@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 #include "ui/Bevel.h"
 #include "ui/CheckBox.h"
 #include "ui/Controls.h"

@@ -4,8 +4,8 @@
 
 #include <cwctype>
 
+#include "base/Exception.h"
 #include "ui/Controls.h"
-#include "ui/Exception.h"
 #include "ui/Hint.h"
 
 namespace ui {
@@ -119,7 +119,7 @@ void Application::ShowError(const std::wstring& message) {
 }
 
 void Application::ShowException(const std::exception& error) {
-    if (const auto* own = dynamic_cast<const Exception*>(&error)) {
+    if (const auto* own = dynamic_cast<const win::Exception*>(&error)) {
         ShowError(own->Message());
         return;
     }

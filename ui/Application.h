@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Form.h"
-#include "ui/Handle.h"
 
 namespace ui {
 
@@ -97,7 +97,7 @@ private:
     bool HandleDialogKeys(const MSG& msg);
 
     HINSTANCE instance_ = nullptr;
-    UniqueWindow window_;
+    win::UniqueWindow window_;
     std::wstring title_ = L"Trituradora";
     std::vector<std::wstring> arguments_;
     std::vector<std::unique_ptr<Form>> forms_;

@@ -25,7 +25,7 @@ public:
 
 private:
     std::wstring caption_;
-    UniqueBrush brush_;
+    win::UniqueBrush brush_;
     COLORREF brushColor_ = 0;
 };
 

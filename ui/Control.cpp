@@ -251,10 +251,10 @@ void WinControl::PaintWindow() {
     RECT client;
     GetClientRect(Handle(), &client);
     const int w = std::max<int>(client.right, 1), h = std::max<int>(client.bottom, 1);
-    UniqueMemoryDC buffer(CreateCompatibleDC(dc));
-    UniqueBitmap surface(CreateCompatibleBitmap(dc, w, h));
+    win::UniqueMemoryDC buffer(CreateCompatibleDC(dc));
+    win::UniqueBitmap surface(CreateCompatibleBitmap(dc, w, h));
     {
-        SelectGuard select(buffer.get(), surface.get());
+        win::SelectGuard select(buffer.get(), surface.get());
         PaintBackground(buffer.get());
         for (Control* child : children_) {
             auto* graphic = dynamic_cast<GraphicControl*>(child);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
 #include "ui/Graphics.h"
-#include "ui/Handle.h"
 
 namespace ui {
 
@@ -101,7 +101,7 @@ protected:
     int cursor_ = 0;
     std::wstring hint_;
     ui::Font font_;
-    UniqueFont hfont_;
+    win::UniqueFont hfont_;
     COLORREF color_ = colors::Silver;
 };
 
@@ -167,7 +167,7 @@ protected:
     static LRESULT CALLBACK ContainerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static const wchar_t* ContainerClass();
 
-    UniqueWindow hwnd_;
+    win::UniqueWindow hwnd_;
     std::vector<Control*> children_;
     GraphicControl* captured_ = nullptr;
     bool ownClass_ = false;

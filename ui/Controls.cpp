@@ -59,7 +59,7 @@ void Label::AdjustSize() {
 void Label::Paint(HDC dc) {
     RECT r{0, 0, width_, height_};
     if (!transparent_) Canvas(dc).FillRect(r, color_);
-    SelectGuard select(dc, FontHandle());
+    win::SelectGuard select(dc, FontHandle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled_ ? font_.Color : GetSysColor(COLOR_GRAYTEXT));
     if (wordWrap_) {
@@ -250,7 +250,7 @@ bool BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
 
-    SelectGuard select(dc, FontHandle());
+    win::SelectGuard select(dc, FontHandle());
     std::wstring text;
     for (size_t i = 0; i < caption_.size(); ++i) {  // measure without the mnemonic marks
         if (caption_[i] == L'&' && i + 1 < caption_.size()) ++i;

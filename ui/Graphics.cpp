@@ -8,7 +8,7 @@
 
 namespace ui {
 
-UniqueFont Font::Create() const {
+win::UniqueFont Font::Create() const {
     LOGFONTW lf{};
     lf.lfHeight = -Height;
     lf.lfWeight = (Style & Bold) ? FW_BOLD : FW_NORMAL;
@@ -17,7 +17,7 @@ UniqueFont Font::Create() const {
     lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfQuality = DEFAULT_QUALITY;
     Name.copy(lf.lfFaceName, LF_FACESIZE - 1);
-    return UniqueFont(CreateFontIndirectW(&lf));
+    return win::UniqueFont(CreateFontIndirectW(&lf));
 }
 
 Bitmap::Bitmap(const wchar_t* resourceName) { Load(resourceName); }
@@ -52,8 +52,8 @@ void Canvas::Draw(int x, int y, const Bitmap& picture) const {
 
 void Canvas::StretchDraw(const RECT& r, const Bitmap& picture) const {
     if (picture.Empty()) return;
-    UniqueMemoryDC source(CreateCompatibleDC(dc_));
-    SelectGuard select(source.get(), picture.Handle());
+    win::UniqueMemoryDC source(CreateCompatibleDC(dc_));
+    win::SelectGuard select(source.get(), picture.Handle());
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (picture.HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -67,7 +67,7 @@ void Canvas::StretchDraw(const RECT& r, const Bitmap& picture) const {
 }
 
 void Canvas::FillRect(const RECT& r, COLORREF color) const {
-    UniqueBrush brush(CreateSolidBrush(color));
+    win::UniqueBrush brush(CreateSolidBrush(color));
     ::FillRect(dc_, &r, brush.get());
 }
 
@@ -135,9 +135,9 @@ void Canvas::TextLines(int x, int y, const std::wstring& text) const {
 }
 
 SIZE MeasureText(const std::wstring& text, const Font& font, int maxWidth) {
-    WindowDC screen;
-    UniqueFont hfont = font.Create();
-    SelectGuard select(screen.get(), hfont.get());
+    win::WindowDC screen;
+    win::UniqueFont hfont = font.Create();
+    win::SelectGuard select(screen.get(), hfont.get());
     RECT r{0, 0, maxWidth > 0 ? maxWidth : 0, 0};
     UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (maxWidth > 0 ? DT_WORDBREAK : 0);
     const std::wstring measured = text.empty() ? std::wstring(L" ") : text;

@@ -1,7 +1,7 @@
 #pragma once
 // Fonts, colours, bitmaps from resources and a canvas over a device context.
 #include <string>
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace ui {
 
@@ -25,7 +25,7 @@ struct Font {
     unsigned Style = Regular;
     COLORREF Color = colors::Black;
 
-    UniqueFont Create() const;
+    win::UniqueFont Create() const;
     bool operator==(const Font&) const = default;
 };
 
@@ -44,7 +44,7 @@ public:
     HBITMAP Handle() const { return handle_.get(); }
 
 private:
-    UniqueBitmap handle_;
+    win::UniqueBitmap handle_;
     int width_ = 0, height_ = 0;
     bool alpha_ = false;
 };

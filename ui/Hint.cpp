@@ -96,8 +96,8 @@ void HintWindow::Paint(HDC dc) {
     Canvas(dc).FillRect(r, color_);
     r.left += 2;
     r.top += 2;
-    UniqueFont font = font_.Create();
-    SelectGuard select(dc, font.get());
+    win::UniqueFont font = font_.Create();
+    win::SelectGuard select(dc, font.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, font_.Color);
     DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_NOPREFIX | DT_WORDBREAK);

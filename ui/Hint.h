@@ -12,9 +12,9 @@
 #include <memory>
 #include <string>
 
+#include "base/Handle.h"
 #include "ui/Control.h"
 #include "ui/Graphics.h"
-#include "ui/Handle.h"
 
 namespace ui {
 
@@ -68,7 +68,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT WndProc(UINT msg, WPARAM wp, LPARAM lp);
 
-    UniqueWindow hwnd_;
+    win::UniqueWindow hwnd_;
     std::wstring caption_;
     ui::Font font_;
 };

@@ -4,8 +4,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "base/Handle.h"
 #include "ui/Graphics.h"
-#include "ui/Handle.h"
 
 namespace ui {
 
@@ -14,7 +14,7 @@ struct ImageListTraits {
     static pointer invalid() noexcept { return nullptr; }
     static void close(pointer h) noexcept { ImageList_Destroy(h); }
 };
-using UniqueImageList = UniqueHandle<ImageListTraits>;
+using UniqueImageList = win::UniqueHandle<ImageListTraits>;
 
 class ImageList {
 public:

@@ -25,7 +25,7 @@ protected:
     void ColorChanged() override { brush_.reset(); }
 
 private:
-    UniqueBrush brush_;
+    win::UniqueBrush brush_;
 };
 
 }  // namespace ui

@@ -28,8 +28,8 @@ std::wstring Memo::Text() const {
 std::vector<std::wstring> Memo::Lines() const {
     RECT area{};
     SendMessageW(Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    WindowDC dc(Handle());
-    SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+    win::WindowDC dc(Handle());
+    win::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
     return WrapLines(dc.get(), Text(), area.right - area.left);
 }
 

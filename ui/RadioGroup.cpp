@@ -111,8 +111,8 @@ HBRUSH RadioGroup::ButtonColors(HDC dc) {
 
 namespace {
 int TextHeight(HFONT font) {
-    WindowDC screen;
-    SelectGuard select(screen.get(), font);
+    win::WindowDC screen;
+    win::SelectGuard select(screen.get(), font);
     TEXTMETRICW tm{};
     GetTextMetricsW(screen.get(), &tm);
     return tm.tmHeight;
@@ -152,7 +152,7 @@ void RadioGroup::PaintBackground(HDC dc) {
     RECT r;
     GetClientRect(Handle(), &r);
     Canvas(dc).FillRect(r, color_);
-    SelectGuard select(dc, FontHandle());
+    win::SelectGuard select(dc, FontHandle());
     SIZE text{};
     GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text);
     const int lineHeight = text.cy > 0 ? text.cy : TextHeight(FontHandle());

@@ -47,7 +47,7 @@ private:
     std::vector<std::unique_ptr<Button>> buttons_;
     int columns_ = 1;
     int index_ = -1;
-    UniqueBrush brush_;
+    win::UniqueBrush brush_;
     COLORREF brushColor_ = 0;
 };
 

@@ -4,7 +4,7 @@
 // other messages and never while the thread is busy elsewhere.
 #include <functional>
 
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace ui {
 
@@ -29,7 +29,7 @@ private:
     void Restart();
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
-    UniqueWindow window_;  // destroying it kills the system timer
+    win::UniqueWindow window_;  // destroying it kills the system timer
     unsigned interval_ = 1000;
     bool enabled_ = true;
 };

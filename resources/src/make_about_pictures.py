@@ -3,7 +3,7 @@
 
 Run from anywhere: python3 resources/src/make_about_pictures.py. The outputs are committed;
 this script is their source. Pure Python, deterministic. The credit line and the web address
-are read from app/Creditos.h, so the pictures say what the program says.
+are read from dialogs/Creditos.h, so the pictures say what the program says.
 
 Text is drawn with a small stroke font defined below: every glyph is a few polylines on a
 grid (cap height 10, x-height 7, descenders to -3), stroked with round ends and antialiased.
@@ -17,8 +17,8 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..')
 
 
 def credits():
-    """kCreditos and kWeb from app/Creditos.h."""
-    with open(os.path.join(ROOT, 'app', 'Creditos.h'), encoding='utf-8') as f:
+    """kCreditos and kWeb from dialogs/Creditos.h."""
+    with open(os.path.join(ROOT, 'dialogs', 'Creditos.h'), encoding='utf-8') as f:
         text = f.read()
     value = lambda name: re.search(name + r'\s*=\s*L"([^"]*)"', text).group(1)
     return value('kCreditos'), value('kWeb')

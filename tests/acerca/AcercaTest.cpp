@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "acerca/Ventanas.h"
-#include "app/Creditos.h"
+#include "dialogs/Creditos.h"
 #include "dialogs/FrmAcerca.h"
 
 #include <mmsystem.h>

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/AbrirDireccion.h"
+#include "base/AbrirDireccion.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
@@ -99,7 +99,7 @@ inline std::vector<uint32_t> Pixeles(const ui::Bitmap& imagen) {
     std::vector<uint32_t> pixeles(static_cast<size_t>(imagen.Width()) * imagen.Height());
     BITMAPINFO info{};
     info.bmiHeader = {sizeof(BITMAPINFOHEADER), imagen.Width(), -imagen.Height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    ui::WindowDC pantalla;
+    win::WindowDC pantalla;
     GetDIBits(pantalla.get(), imagen.Handle(), 0, static_cast<UINT>(imagen.Height()), pixeles.data(), &info,
               DIB_RGB_COLORS);
     for (auto& p : pixeles) p &= 0xFFFFFF;
@@ -110,11 +110,11 @@ inline std::vector<uint32_t> Pixeles(const ui::Bitmap& imagen) {
 inline std::vector<uint32_t> Captura(HWND ventana, RECT zona) {
     const int w = zona.right - zona.left, h = zona.bottom - zona.top;
     std::vector<uint32_t> pixeles(static_cast<size_t>(w) * h);
-    ui::WindowDC origen(ventana);
-    ui::UniqueMemoryDC memoria(CreateCompatibleDC(origen.get()));
-    ui::UniqueBitmap superficie(CreateCompatibleBitmap(origen.get(), w, h));
+    win::WindowDC origen(ventana);
+    win::UniqueMemoryDC memoria(CreateCompatibleDC(origen.get()));
+    win::UniqueBitmap superficie(CreateCompatibleBitmap(origen.get(), w, h));
     {
-        ui::SelectGuard elegir(memoria.get(), superficie.get());
+        win::SelectGuard elegir(memoria.get(), superficie.get());
         BitBlt(memoria.get(), 0, 0, w, h, origen.get(), zona.left, zona.top, SRCCOPY);
     }
     BITMAPINFO info{};

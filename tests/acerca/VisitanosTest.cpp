@@ -1,7 +1,7 @@
 // The visit window driven through its real window: its banners by tick, its timer, and the
 // web site it opens however it is closed.
 #include "acerca/Ventanas.h"
-#include "app/Creditos.h"
+#include "dialogs/Creditos.h"
 #include "dialogs/UVisitanos.h"
 
 using namespace prueba;

@@ -6,8 +6,8 @@
 #include <commctrl.h>
 
 #include "app/Unit1.h"
+#include "engine/ShredOptions.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
 #include "support/Archivos.h"
 #include "support/Respuesta.h"
 #include "ui/Application.h"
@@ -163,7 +163,7 @@ TEST_F(VentanaPrincipal, ARunThatShredsEverythingEmptiesTheListAndRebuildsTheTre
 TEST_F(VentanaPrincipal, AnItemThatCannotBeShreddedStaysAndTheResultSaysSo) {
     EscribirArchivo(tmp / L"ocupado.txt", "ocupado");
     EscribirArchivo(tmp / L"libre.txt", "libre");
-    ui::UniqueFile otro(CreateFileW((tmp / L"ocupado.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    win::UniqueFile otro(CreateFileW((tmp / L"ocupado.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     ConElementos({tmp / L"ocupado.txt", tmp / L"libre.txt"});
     prueba::RespuestaAutomatica si(L"Confirmación", VK_RETURN);
@@ -194,6 +194,28 @@ TEST_F(VentanaPrincipal, ACancelledRunSaysSoAndKeepsWhatWasNotShredded) {
     EXPECT_EQ(v().LabelResultado.Caption(), L"Cancelado por usuario");
     EXPECT_EQ(v().ListaTriturar, Lista{tmp / L"a.txt"});
     EXPECT_TRUE(Existe(tmp / L"a.txt"));
+}
+
+// Closed from the taskbar while a run goes on (the visit window may not even exist yet): that
+// is a press of Cancelar, and the window closes once the run has stopped.
+TEST_F(VentanaPrincipal, ClosingDuringARunCancelsItAndClosesOnceItHasStopped) {
+    EscribirArchivo(tmp / L"a.txt", "a");
+    EscribirArchivo(tmp / L"b.txt", "b");
+    ConElementos({tmp / L"a.txt", tmp / L"b.txt"});
+    auto barra = [](HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) -> LRESULT {
+        if (msg == PBM_SETPOS && wp == 1) Form1->Close();
+        return DefSubclassProc(w, msg, wp, lp);
+    };
+    SetWindowSubclass(FProgreso->Progreso.Handle(), barra, 1, 0);
+    prueba::RespuestaAutomatica si(L"Confirmación", VK_RETURN);
+    v().ImgOn.Click();
+    RemoveWindowSubclass(FProgreso->Progreso.Handle(), barra, 1);
+    EXPECT_TRUE(FProgreso->Cancelado);
+    EXPECT_FALSE(FProgreso->Visible());
+    EXPECT_FALSE(v().Visible());
+    EXPECT_EQ(v().ListaTriturar, (Lista{tmp / L"a.txt", tmp / L"b.txt"}));
+    EXPECT_TRUE(Existe(tmp / L"a.txt"));
+    v().Show();
 }
 
 TEST_F(VentanaPrincipal, NoOrAnEmptyTrayChangesNothing) {

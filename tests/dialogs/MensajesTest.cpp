@@ -130,8 +130,8 @@ TEST_F(Mensajes, EveryCallHasAWindowOfItsOwn) {
 // ---- layout ------------------------------------------------------------------------------
 
 int AnchoEnMemo(const TFMensajes& d, const std::wstring& texto) {
-    ui::WindowDC dc(d.Memo.Handle());
-    ui::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(d.Memo.Handle(), WM_GETFONT, 0, 0)));
+    win::WindowDC dc(d.Memo.Handle());
+    win::SelectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(d.Memo.Handle(), WM_GETFONT, 0, 0)));
     SIZE s{};
     GetTextExtentPoint32W(dc.get(), texto.c_str(), static_cast<int>(texto.size()), &s);
     return s.cx;

@@ -1,6 +1,6 @@
 #pragma once
 // What the overwrite tests share: a fresh temporary folder, reading and writing whole files,
-// and an observer of the pass frame that watches the real progress window from outside.
+// and a recording display that watches the pass frame.
 #include <windows.h>
 
 #include <cstdint>
@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/UProgreso.h"
+#include "engine/Seguimiento.h"
 #include "support/Archivos.h"
 
 // A file in the folder holding `tamano` copies of `byte`.
@@ -20,14 +20,12 @@ std::wstring ArchivoLleno(const prueba::CarpetaTemporal& carpeta, const std::wst
 std::vector<uint8_t> LeerBytes(const std::wstring& ruta);
 // Whether the file has `tamano` bytes, every one of them `byte`.
 bool TodoEs(const std::wstring& ruta, uint64_t tamano, uint8_t byte);
-// Presses the progress window's Cancelar button as a click would, through the button itself.
-void PulsarCancelar(TFProgreso& ventana);
-
-// Watches the pass frame as the user sees it: every move of the bar is noted when the window
-// next handles its messages (the boundary pump of that pass), with the pass counter shown at
-// that moment. An action tied to a bar position runs inside that same handling, so it acts at
-// the pass boundary, after the bar and counter are written and before the cancel test.
-class ObservadorPasadas {
+// A run's display that writes down what the engine tells it. Every move of the bar is noted
+// when the engine next lets the display handle its messages (the boundary pump of that pass),
+// with the pass counter shown at that moment. An action tied to a bar position runs inside
+// that same pump, so it acts at the pass boundary, after the bar and counter are written and
+// before the cancel test.
+class SeguimientoGrabado : public Seguimiento {
 public:
     struct Marca {
         int posicion;
@@ -38,25 +36,37 @@ public:
         }
     };
 
-    explicit ObservadorPasadas(TFProgreso& ventana);
-    ~ObservadorPasadas();
-    ObservadorPasadas(const ObservadorPasadas&) = delete;
-    ObservadorPasadas& operator=(const ObservadorPasadas&) = delete;
-
     void En(int posicion, std::function<void()> accion) { acciones_[posicion] = std::move(accion); }
-    // Runs `accion` the first time the window handles its messages `milisegundos` or more from
-    // now, wherever that happens (at a pass boundary or inside a long pass).
-    void Tras(UINT milisegundos, std::function<void()> accion);
+    // Runs `accion` at the first pump `milisegundos` or more from now, wherever it happens (at
+    // a pass boundary or inside a long pass).
+    void Tras(ULONGLONG milisegundos, std::function<void()> accion);
+    // Cancelar pressed.
+    void Cancelar() { Cancelado = true; }
+
     const std::vector<Marca>& Marcas() const { return marcas_; }
     std::vector<int> Posiciones() const;
 
-private:
-    static LRESULT CALLBACK BarraProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-    static LRESULT CALLBACK AyudanteProc(HWND, UINT, WPARAM, LPARAM);
+    // What a window would show now.
+    int Posicion = 0, Maximo = 0;
+    std::wstring Etiqueta = L"0";
+    bool Cancelado = false;
 
-    TFProgreso& ventana_;
-    HWND ayudante_ = nullptr;
+    void Totales(uint64_t, uint64_t) override {}
+    void Carpeta(const std::wstring&) override {}
+    void ArchivoContado() override {}
+    void Archivo(const std::wstring&) override {}
+    void MaximoPasadas(int maximo) override { Maximo = maximo; }
+    int MaximoPasadas() const override { return Maximo; }
+    void PosicionPasada(int posicion) override;
+    void EtiquetaPasada(const std::wstring& texto) override { Etiqueta = texto; }
+    void Bombear() override;
+    bool CancelarPedido() const override { return Cancelado; }
+    void ParadoPorCancelar(bool) override {}
+
+private:
+    std::vector<int> pendientes_;
     std::vector<Marca> marcas_;
     std::map<int, std::function<void()>> acciones_;
-    std::function<void()> alTemporizador_;
+    std::function<void()> alPlazo_;
+    ULONGLONG plazo_ = 0;
 };

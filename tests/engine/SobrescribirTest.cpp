@@ -6,13 +6,13 @@
 #include <memory>
 
 #include "PruebasPasadas.h"
+#include "base/Handle.h"
 #include "engine/Generador.h"
+#include "engine/ShredOptions.h"
 #include "engine/Sobrescribir.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
 
 namespace {
-using Metodo = bool (*)(TFProgreso&, const std::wstring&, int);
+using Metodo = bool (*)(Seguimiento&, const std::wstring&, int);
 const Metodo kMetodos[] = {SobrescribirMetodo1, SobrescribirMetodo2, SobrescribirMetodo3, SobrescribirMetodo4,
                            SobrescribirMetodo5};
 
@@ -43,7 +43,7 @@ protected:
     // k methods in use and P passes: the bar's range as the per-file routine sets it.
     void Metodos(int k, int pasadas) {
         NMetodos = k;
-        ventana->Progreso.Max(k * pasadas);
+        ventana->Maximo = k * pasadas;
     }
     static ShredOptions Primeros(int k) {
         ShredOptions o;
@@ -54,12 +54,19 @@ protected:
         o.Metodo5 = k >= 5;
         return o;
     }
+    // A fresh display with the same bar range, as a new window would be.
+    SeguimientoGrabado& Nuevo() {
+        const int maximo = ventana->Maximo;
+        ventana = std::make_unique<SeguimientoGrabado>();
+        ventana->Maximo = maximo;
+        return *ventana;
+    }
     std::wstring Archivo(uint64_t tamano, uint8_t byte = 0x5A) {
         return ArchivoLleno(carpeta, L"archivo" + std::to_wstring(++archivos_) + L".dat", tamano, byte);
     }
 
     prueba::CarpetaTemporal carpeta;
-    std::unique_ptr<TFProgreso> ventana = std::make_unique<TFProgreso>();
+    std::unique_ptr<SeguimientoGrabado> ventana = std::make_unique<SeguimientoGrabado>();
 
 private:
     int nMetodosAntes_ = NMetodos;
@@ -160,20 +167,20 @@ TEST_F(Sobrescribir, PassFrameMovesTheBarAndCountsPasses) {
     };
     for (const auto [k, pasadas] : {Caso{1, 1}, Caso{3, 10}, Caso{5, 100}}) {
         SCOPED_TRACE("k = " + std::to_string(k) + ", P = " + std::to_string(pasadas));
-        ventana = std::make_unique<TFProgreso>();
+        ventana = std::make_unique<SeguimientoGrabado>();
         Metodos(k, pasadas);
-        ObservadorPasadas observador(*ventana);
+        SeguimientoGrabado& observador = Nuevo();
         EXPECT_TRUE(SobrescribirMetodos(*ventana, Archivo(100), pasadas, Primeros(k)));
 
-        std::vector<ObservadorPasadas::Marca> esperadas;
+        std::vector<SeguimientoGrabado::Marca> esperadas;
         std::wstring etiqueta = L"0";
         for (int p = 1; p <= k * pasadas; ++p) {
             if (p % k == 0) etiqueta = std::to_wstring(p / k) + L" de " + std::to_wstring(pasadas);
             esperadas.push_back({p, etiqueta});
         }
         EXPECT_EQ(observador.Marcas(), esperadas);
-        EXPECT_EQ(ventana->Progreso.Position(), k * pasadas);
-        EXPECT_EQ(ventana->LabelNpasada.Caption(), std::to_wstring(pasadas) + L" de " + std::to_wstring(pasadas));
+        EXPECT_EQ(ventana->Posicion, k * pasadas);
+        EXPECT_EQ(ventana->Etiqueta, std::to_wstring(pasadas) + L" de " + std::to_wstring(pasadas));
     }
 }
 
@@ -184,22 +191,22 @@ TEST_F(Sobrescribir, CancelDuringAPassStopsAtTheNextBoundary) {
     const int k = 5, pasadas = 10, j = 4;
     for (int m = 1; m <= 5; ++m) {
         SCOPED_TRACE("cancel during pass 4 of method " + std::to_string(m));
-        ventana = std::make_unique<TFProgreso>();
+        ventana = std::make_unique<SeguimientoGrabado>();
         Metodos(k, pasadas);
         FijarEstadoGenerador(0);
         const auto ruta = Archivo(100);
         SetFileAttributesW(ruta.c_str(), FILE_ATTRIBUTE_HIDDEN);
         const int siguiente = (m - 1) * pasadas + j + 1;
-        ObservadorPasadas observador(*ventana);
-        observador.En(siguiente, [&] { PulsarCancelar(*ventana); });
+        SeguimientoGrabado& observador = Nuevo();
+        observador.En(siguiente, [&] { ventana->Cancelar(); });
 
         EXPECT_TRUE(SobrescribirMetodos(*ventana, ruta, pasadas, Primeros(k)));
         EXPECT_TRUE(ventana->Cancelado);
         // Pass j + 1 wrote its bar position and counter, then stopped; nothing came after.
         ASSERT_EQ(observador.Marcas().size(), static_cast<size_t>(siguiente));
         EXPECT_EQ(observador.Marcas().back().posicion, siguiente);
-        EXPECT_EQ(ventana->Progreso.Position(), siguiente);
-        EXPECT_EQ(ventana->LabelNpasada.Caption(), std::to_wstring(siguiente / k) + L" de 10");
+        EXPECT_EQ(ventana->Posicion, siguiente);
+        EXPECT_EQ(ventana->Etiqueta, std::to_wstring(siguiente / k) + L" de 10");
 
         // What is on disk is what pass j of method m left, untouched by the later methods.
         const DWORD atributos = GetFileAttributesW(ruta.c_str());
@@ -221,14 +228,14 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     const int pasadas = 4;
     Metodos(5, pasadas);
     auto bloquear = [](const std::wstring& ruta) {
-        return ui::UniqueFile(CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+        return win::UniqueFile(CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     };
     for (int m : {2, 3, 4}) {
         SCOPED_TRACE("method " + std::to_string(m));
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
-        ObservadorPasadas observador(*ventana);
+        win::UniqueFile cerrojo;
+        SeguimientoGrabado& observador = Nuevo();
         const int base = (m - 1) * pasadas;
         observador.En(base + 2, [&] { cerrojo = bloquear(ruta); });
         EXPECT_FALSE(kMetodos[m - 1](*ventana, ruta, pasadas));
@@ -242,8 +249,8 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     {
         SCOPED_TRACE("method 5: the locked pass fails, the next ones run");
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
-        ObservadorPasadas observador(*ventana);
+        win::UniqueFile cerrojo;
+        SeguimientoGrabado& observador = Nuevo();
         observador.En(17, [&] { cerrojo = bloquear(ruta); });
         observador.En(18, [&] { cerrojo.reset(); });
         EXPECT_FALSE(SobrescribirMetodo5(*ventana, ruta, pasadas));
@@ -253,9 +260,9 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
     {
         SCOPED_TRACE("method 1 holds the file from its start");
         const auto ruta = Archivo(100);
-        ui::UniqueFile cerrojo;
+        win::UniqueFile cerrojo;
         DWORD error = 0;
-        ObservadorPasadas observador(*ventana);
+        SeguimientoGrabado& observador = Nuevo();
         observador.En(2, [&] {
             cerrojo = bloquear(ruta);
             error = GetLastError();
@@ -268,13 +275,11 @@ TEST_F(Sobrescribir, FileLockedBetweenPasses) {
         // Held by someone else before it starts, it cannot open the file at all.
         const auto ocupado = Archivo(100);
         cerrojo = bloquear(ocupado);
-        ventana->Progreso.Position(0);
-        ui::App().ProcessMessages();
+        ventana->Posicion = 0;
         const size_t antes = observador.Marcas().size();
         EXPECT_FALSE(SobrescribirMetodo1(*ventana, ocupado, pasadas));
-        ui::App().ProcessMessages();
         EXPECT_EQ(observador.Marcas().size(), antes);
-        EXPECT_EQ(ventana->Progreso.Position(), 0);
+        EXPECT_EQ(ventana->Posicion, 0);
         cerrojo.reset();
         EXPECT_TRUE(TodoEs(ocupado, 100, 0x5A));
     }
@@ -289,21 +294,21 @@ TEST_F(Sobrescribir, LongPassKeepsTheWindowAnswering) {
     const auto ruta = Archivo(tamano);
     Metodos(1, 2);
     FijarEstadoGenerador(0);
-    ObservadorPasadas observador(*ventana);
+    SeguimientoGrabado& observador = Nuevo();
     size_t marcasAlPulsar = 0;
     ULONGLONG inicioPasada = 0, finPasada = 0;
     observador.En(1, [&] {
         inicioPasada = GetTickCount64();
         observador.Tras(20, [&] {
             marcasAlPulsar = observador.Marcas().size();
-            PulsarCancelar(*ventana);
+            ventana->Cancelar();
         });
     });
     observador.En(2, [&] { finPasada = GetTickCount64(); });
     EXPECT_TRUE(SobrescribirMetodo1(*ventana, ruta, 2));
     EXPECT_TRUE(ventana->Cancelado);
     // Pass 2 still wrote its bar position and counter before it stopped.
-    EXPECT_EQ(observador.Marcas(), (std::vector<ObservadorPasadas::Marca>{{1, L"1 de 2"}, {2, L"2 de 2"}}));
+    EXPECT_EQ(observador.Marcas(), (std::vector<SeguimientoGrabado::Marca>{{1, L"1 de 2"}, {2, L"2 de 2"}}));
 
     // Pass 1 ran to its end: its random block covers the whole file.
     uint32_t estado = 0;

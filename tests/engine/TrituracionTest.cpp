@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
 #include "engine/Finalizar.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
 #include "support/Archivos.h"
 
 using prueba::CarpetaTemporal;
@@ -132,7 +132,7 @@ TEST_F(Trituracion, AFileDatedBefore1980IsNotTouchedAsAnItemNorInsideAFolder) {
 
 TEST_F(Trituracion, AFileHeldOpenByAnotherHandleAnswersFalseAndIsLeftAsItWas) {
     EscribirArchivo(tmp / L"abierto.txt", "ocupado");
-    ui::UniqueFile otro(CreateFileW((tmp / L"abierto.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+    win::UniqueFile otro(CreateFileW((tmp / L"abierto.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(otro);
     std::vector<std::wstring> lista{tmp / L"abierto.txt"};
@@ -308,7 +308,7 @@ TEST(Finalizar, CambiarNombreAnswersTheNameTheFileReallyHas) {
     CarpetaTemporal tmp;
     EscribirArchivo(tmp / L"f", "x");
     EXPECT_EQ(CambiarNombre(tmp / L"f"), tmp / L"~");
-    ui::UniqueFile abierto(CreateFileW((tmp / L"~").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    win::UniqueFile abierto(CreateFileW((tmp / L"~").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     // A file that cannot be moved keeps its name, and the answer says so.
     EXPECT_EQ(CambiarNombre(tmp / L"~"), tmp / L"~");
     EXPECT_EQ(CambiarNombre(tmp / L"no-esta"), tmp / L"no-esta");

@@ -10,10 +10,10 @@
 #include <functional>
 #include <map>
 
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/ShredOptions.h"
 #include "support/Archivos.h"
 
 using prueba::CarpetaTemporal;

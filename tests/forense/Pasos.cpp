@@ -4,7 +4,7 @@
 //    paths in TRITURAR_RUTAS (one a line), with the settings stored under
 //    HKCU\Trituradora\Opciones installed as the engine's source. This is how a script runs
 //    the engine with settings the program itself does not load from there yet. It prints the
-//    run's answer, what stayed in the list and what the progress window showed.
+//    run's answer, what stayed in the list and why, and what the progress window showed.
 //  - Retener: holds the file RETENER_RUTA open without sharing, as another program would,
 //    for as long as the file RETENER_MIENTRAS exists (at most a minute).
 #include <gtest/gtest.h>
@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "base/Handle.h"
+#include "base/Registro.h"
+#include "engine/ShredOptions.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
-#include "settings/Registro.h"
-#include "settings/ShredOptions.h"
-#include "ui/Handle.h"
 
 namespace {
 
@@ -92,12 +92,14 @@ TEST(DISABLED_Pasos, Triturar) {
     std::vector<std::wstring> lista = Lineas(Entorno(L"TRITURAR_RUTAS"));
     ASSERT_FALSE(lista.empty()) << "TRITURAR_RUTAS names no path";
     TFProgreso ventana;  // never shown: a fresh window is as the run's caller leaves it
-    const bool respuesta = TriturarLista(ventana, lista, PasadasSeleccionadas());
+    InformeRun informe;
+    const bool respuesta = TriturarLista(ventana, lista, PasadasSeleccionadas(), &informe);
     FijarFuenteOpciones({});
 
     Decir("respuesta", respuesta ? L"1" : L"0");
     Decir("quedan", std::to_wstring(lista.size()));
     for (const auto& ruta : lista) Decir("queda", ruta);
+    for (const auto& n : informe) Decir("motivo", n.ruta + L": " + TextoFallo(n.fallo));
     Decir("total", ventana.LabelProgresoTotal.Caption());
     Decir("archivos", std::to_wstring(ventana.ProgresoTotal.Position()) + L"/" +
                           std::to_wstring(ventana.ProgresoTotal.Max()));
@@ -108,7 +110,7 @@ TEST(DISABLED_Pasos, Triturar) {
 
 TEST(DISABLED_Pasos, Retener) {
     const std::wstring ruta = Entorno(L"RETENER_RUTA"), mientras = Entorno(L"RETENER_MIENTRAS");
-    ui::UniqueFile archivo(
+    win::UniqueFile archivo(
         CreateFileW(ruta.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(archivo) << "cannot hold the file, error " << GetLastError();
     Decir("retenido", ruta);

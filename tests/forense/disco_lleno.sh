@@ -37,6 +37,7 @@ for m in 4 5; do
   check "method $m, disk full: only the growing file stays in the list" \
     test "$(motor quedan)" = 1 -a "$(motor queda)" = "$(zruta "$d/elegida/crece.bin")"
   check "method $m, disk full: the other item is still shredded" test ! -e "$d/elegida/otro.bin"
+  check "method $m, disk full: the reason is \"disco lleno\"" test "$(motor motivo)" = "$(zruta "$d/elegida/crece.bin"): disco lleno"
   check "method $m, disk full: the filler and the sibling folder are unchanged" test "$antes" = "$(tree_hash "$d/ajena")"
   quedo=$(ls -A "$d/elegida" | tr '\n' ' ')
   desmontar "$nombre"

@@ -60,7 +60,9 @@ lista_veces() { local m out=""; for m in $2; do out+="$m=$(veces "$1" "$m") "; d
 suma() { local m n=0; for m in $2; do n=$((n + $(veces "$1" "$m"))); done; echo $n; }
 
 # caso NAME ROUTE [mkfs options]: one run from a fresh image to the count. ROUTE is programa,
-# ajustes (the stored settings' route) or borrado (a plain recursive delete).
+# ajustes (the stored settings' route), motor (the engine step with the stored settings taken
+# as they are, so that a method can run alone: the options dialog keeps method 1 on) or
+# borrado (a plain recursive delete).
 caso() {
   local nombre="$1" ruta="$2"; shift 2
   imagen "$nombre" 64 "$@"
@@ -71,6 +73,7 @@ caso() {
   case "$ruta" in
     programa) triturar_programa "$(zruta "$elegida")" "$(zruta "$suelto")" ;;
     ajustes) triturar_con_ajustes "$(zruta "$elegida")" "$(zruta "$suelto")"; ruta=$ruta_ajustes ;;
+    motor) triturar_motor "$(zruta "$elegida")" "$(zruta "$suelto")" ;;
     borrado) rm -rf "$elegida" "$suelto" ;;
   esac
   check "$nombre: the chosen folder and the loose file are gone" test ! -e "$elegida" -a ! -e "$suelto"
@@ -102,7 +105,7 @@ for m in 1 2 3 4 5; do
   valores=("Nº de pasadas=0")
   for n in 1 2 3 4 5; do valores+=("Usar Método nº$n=$([ "$n" = "$m" ] && echo 1 || echo 0)"); done
   ajustes "${valores[@]}"
-  caso "metodo$m" ajustes "${sin_diario[@]}"
+  caso "metodo$m" motor "${sin_diario[@]}"
   check "method $m alone, 1 pass: no content marker is left" test "$(suma "metodo$m" "$contenidos")" -eq 0
 done
 

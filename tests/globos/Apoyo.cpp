@@ -66,7 +66,7 @@ Lienzo::Lienzo(SIZE tamano, THintDirection d, const std::function<COLORREF(int, 
     void* bits = nullptr;
     bitmap_.reset(CreateDIBSection(dc_.get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     pixels_ = static_cast<const DWORD*>(bits);
-    ui::SelectGuard select(dc_.get(), bitmap_.get());
+    win::SelectGuard select(dc_.get(), bitmap_.get());
     for (int y = 0; y < tamano.cy; ++y)
         for (int x = 0; x < tamano.cx; ++x) SetPixelV(dc_.get(), x, y, fondo(x, y));
     DibujarGlobo(dc_.get(), tamano, d, AspectoPorDefecto(), texto);

@@ -47,8 +47,8 @@ public:
 
 private:
     int w_;
-    ui::UniqueMemoryDC dc_;
-    ui::UniqueBitmap bitmap_;
+    win::UniqueMemoryDC dc_;
+    win::UniqueBitmap bitmap_;
     const DWORD* pixels_ = nullptr;
 };
 

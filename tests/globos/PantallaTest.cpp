@@ -20,7 +20,7 @@ public:
         const bool lanzada = EjecutarUnix(L"Z:\\bin\\sh", {"-c", "import -window root BMP3:'" + destino + ".tmp' && mv '" +
                                                                     destino + ".tmp' '" + destino + "'"});
         if (!lanzada || !EsperarQue([&] { return Existe(ruta); }, 20000)) return;
-        ui::UniqueBitmap imagen(static_cast<HBITMAP>(
+        win::UniqueBitmap imagen(static_cast<HBITMAP>(
             LoadImageW(nullptr, ruta.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
         BITMAP info{};
         if (!imagen || !GetObjectW(imagen.get(), sizeof info, &info)) return;
@@ -29,7 +29,7 @@ public:
         BITMAPINFO bi{};
         bi.bmiHeader = {sizeof(BITMAPINFOHEADER), ancho_, -alto_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         pixeles_.resize(static_cast<size_t>(ancho_) * alto_);
-        ui::WindowDC pantalla;
+        win::WindowDC pantalla;
         GetDIBits(pantalla.get(), imagen.get(), 0, alto_, pixeles_.data(), &bi, DIB_RGB_COLORS);
     }
     bool Valida() const { return !pixeles_.empty(); }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "RegistroPrueba.h"
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 #include "ui/Form.h"
 
 namespace prueba {
@@ -27,7 +27,7 @@ struct CopiaClave {
     static std::optional<CopiaClave> De(HKEY raiz, const std::wstring& ruta) {
         HKEY h = nullptr;
         if (RegOpenKeyExW(raiz, ruta.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return std::nullopt;
-        const ui::UniqueKey clave(h);
+        const win::UniqueKey clave(h);
         CopiaClave copia;
         for (const std::wstring& nombre : Nombres(raiz, ruta, true))
             if (auto valor = LeerValor(raiz, ruta, nombre)) copia.valores.emplace_back(nombre, std::move(*valor));
@@ -46,7 +46,7 @@ private:
     void Escribir(HKEY raiz, const std::wstring& ruta) const {
         HKEY h = nullptr;
         RegCreateKeyExW(raiz, ruta.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h, nullptr);
-        const ui::UniqueKey clave(h);
+        const win::UniqueKey clave(h);
         for (const auto& [nombre, valor] : valores)
             RegSetValueExW(h, nombre.c_str(), 0, valor.tipo, valor.datos.data(), static_cast<DWORD>(valor.datos.size()));
         for (const auto& [nombre, sub] : subclaves) sub.Escribir(raiz, ruta + L"\\" + nombre);

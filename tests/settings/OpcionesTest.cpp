@@ -5,10 +5,10 @@
 #include <array>
 
 #include "OpcionesPrueba.h"
+#include "base/Numeros.h"
 #include "engine/Trituracion.h"
 #include "engine/UProgreso.h"
 #include "settings/MenuContextual.h"
-#include "settings/Numeros.h"
 #include "settings/UOpciones.h"
 #include "support/Archivos.h"
 #include "ui/Application.h"

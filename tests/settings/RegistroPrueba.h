@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/Registro.h"
+#include "base/Registro.h"
 
 namespace prueba {
 
@@ -84,7 +84,7 @@ inline std::vector<std::wstring> Nombres(HKEY raiz, const std::wstring& ruta, bo
     std::vector<std::wstring> nombres;
     HKEY h = nullptr;
     if (RegOpenKeyExW(raiz, ruta.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS) return nombres;
-    ui::UniqueKey clave(h);
+    win::UniqueKey clave(h);
     for (DWORD i = 0;; ++i) {
         wchar_t nombre[512];
         DWORD largo = 512;

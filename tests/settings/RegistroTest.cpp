@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "RegistroPrueba.h"
-#include "settings/Registro.h"
+#include "base/Registro.h"
 #include "ui/Application.h"
 #include "ui/Controls.h"
 
@@ -43,7 +43,7 @@ TEST(Registro, LosNombresSonLosQueGuardaUnProgramaEnElCodigo1252) {
     HKEY h = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, std::string(p.Ruta().begin(), p.Ruta().end()).c_str(), 0, KEY_READ, &h),
               ERROR_SUCCESS);
-    const ui::UniqueKey clave(h);
+    const win::UniqueKey clave(h);
     char datos[8] = {};
     DWORD bytes = sizeof datos;
     EXPECT_EQ(RegQueryValueExA(h, "N\xBA de pasadas", nullptr, nullptr, reinterpret_cast<BYTE*>(datos), &bytes),
@@ -82,7 +82,7 @@ TEST(Registro, AbrirNoCreaYCrearCreaElCaminoEntero) {
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, (p.Ruta() + L"\\volátil").c_str(), 0, nullptr, REG_OPTION_VOLATILE,
                               KEY_ALL_ACCESS, nullptr, &h, nullptr),
               ERROR_SUCCESS);
-    const ui::UniqueKey volatil(h);
+    const win::UniqueKey volatil(h);
     EXPECT_EQ(ErrorDe([&] { ClaveRegistro::Crear(volatil.get(), L"Opciones"); }), L"Failed to create key Opciones");
     EXPECT_FALSE(ClaveRegistro::Abrir(volatil.get(), L"Opciones", Apertura::AbrirOCrear));
 }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "ui/Handle.h"
+#include "base/Handle.h"
 
 namespace prueba {
 
@@ -24,7 +24,7 @@ bool Esperar(Condicion condicion) {
 
 bool ExisteEntrada(const std::wstring& ruta) {
     WIN32_FIND_DATAW datos;
-    ui::UniqueFind b(FindFirstFileW(ConPrefijo(ruta).c_str(), &datos));
+    win::UniqueFind b(FindFirstFileW(ConPrefijo(ruta).c_str(), &datos));
     return static_cast<bool>(b);
 }
 }  // namespace
@@ -50,7 +50,7 @@ CarpetaTemporal::~CarpetaTemporal() {
 }
 
 void EscribirArchivo(const std::wstring& ruta, const std::string& contenido) {
-    ui::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    win::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                  FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f) throw std::runtime_error("cannot create test file");
     DWORD escritos = 0;
@@ -59,7 +59,7 @@ void EscribirArchivo(const std::wstring& ruta, const std::string& contenido) {
 }
 
 std::string LeerArchivo(const std::wstring& ruta) {
-    ui::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    win::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                  OPEN_EXISTING, 0, nullptr));
     if (!f) return {};
     std::string datos;
@@ -80,7 +80,7 @@ std::vector<std::wstring> Nombres(const std::wstring& carpeta) {
     WIN32_FIND_DATAW datos;
     std::wstring patron = carpeta;
     if (patron.back() != L'\\') patron += L'\\';
-    ui::UniqueFind b(FindFirstFileW(ConPrefijo(patron + L"*").c_str(), &datos));
+    win::UniqueFind b(FindFirstFileW(ConPrefijo(patron + L"*").c_str(), &datos));
     if (!b) return nombres;
     do {
         std::wstring n = datos.cFileName;
@@ -98,7 +98,7 @@ void FijarFechaEscritura(const std::wstring& ruta, WORD anio, WORD mes, WORD dia
     t.wHour = 12;
     FILETIME ft;
     SystemTimeToFileTime(&t, &ft);
-    ui::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    win::UniqueFile f(CreateFileW(ConPrefijo(ruta).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                  nullptr, OPEN_EXISTING, 0, nullptr));
     SetFileTime(f.get(), nullptr, nullptr, &ft);
 }

@@ -1,7 +1,10 @@
 // Splitting the command line and shortening paths to a label's width.
 #include <gtest/gtest.h>
 
-#include "engine/Rutas.h"
+#include <algorithm>
+
+#include "base/Rutas.h"
+#include "engine/AcortarRuta.h"
 #include "ui/Application.h"
 #include "ui/Graphics.h"
 
@@ -25,7 +28,7 @@ TEST(SplitCommandLine, AnArgumentLongerThan256CharactersIsKeptWhole) {
 
 TEST(AcortarRuta, LeadingFoldersGoFirstThenTheDriveAndTheNameIsNeverCut) {
     ui::Font fuente;
-    ui::UniqueFont f = fuente.Create();
+    win::UniqueFont f = fuente.Create();
     const std::wstring ruta = L"C:\\uno\\dos\\tres\\archivo.txt";
     auto ancho = [&](const std::wstring& s) { return static_cast<int>(ui::MeasureText(s, fuente).cx); };
     const std::vector<std::wstring> pasos{ruta, L"C:\\...\\dos\\tres\\archivo.txt", L"C:\\...\\tres\\archivo.txt",
@@ -34,4 +37,30 @@ TEST(AcortarRuta, LeadingFoldersGoFirstThenTheDriveAndTheNameIsNeverCut) {
     EXPECT_EQ(AcortarRuta(ruta, f.get(), 1), L"archivo.txt");
     // A folder path (trailing backslash) shortens the same way.
     EXPECT_EQ(AcortarRuta(L"C:\\uno\\dos\\", f.get(), ancho(L"C:\\...\\dos\\")), L"C:\\...\\dos\\");
+}
+
+// Every path shortens in a bounded number of steps that end in its name (what follows its last
+// backslash): roots of drives and shares, no folder part, names wider than any label.
+TEST(AcortarRuta, EndsForEveryPathAndWidth) {
+    const std::vector<std::wstring> comienzos{L"C:\\", L"C:", L"\\\\servidor\\recurso\\", L"\\\\servidor\\", L"\\",
+                                              L"", L"carpeta\\", L"\\\\?\\C:\\"};
+    const std::vector<std::wstring> nombres{L"archivo.txt", L"", std::wstring(300, L'n'), L"~", L"..."};
+    auto ancho = [](const std::wstring& s) { return static_cast<int>(s.size()) * 7; };
+    uint32_t semilla = 12345;
+    auto azar = [&](uint32_t n) { return (semilla = semilla * 1103515245u + 12345u) / 65536u % n; };
+    for (int caso = 0; caso < 2000; ++caso) {
+        std::wstring ruta = comienzos[azar(static_cast<uint32_t>(comienzos.size()))];
+        for (uint32_t i = azar(6); i > 0; --i) ruta += std::wstring(1 + azar(40), static_cast<wchar_t>(L'a' + azar(26))) + L"\\";
+        const std::wstring nombre = nombres[azar(static_cast<uint32_t>(nombres.size()))];
+        ruta += nombre;
+        SCOPED_TRACE(std::string(ruta.begin(), ruta.end()));
+        const auto pasos = Acortamientos(ruta);
+        ASSERT_FALSE(pasos.empty());
+        EXPECT_EQ(pasos.front(), ruta);
+        EXPECT_EQ(pasos.back(), ruta.substr(ruta.rfind(L'\\') == std::wstring::npos ? 0 : ruta.rfind(L'\\') + 1));
+        EXPECT_LE(pasos.size(), static_cast<size_t>(std::count(ruta.begin(), ruta.end(), L'\\')) + 3);
+        const int maximo = static_cast<int>(azar(400));
+        const std::wstring corta = AcortarRuta(ruta, ancho, maximo);
+        EXPECT_TRUE(ancho(corta) <= maximo || corta == pasos.back());
+    }
 }

@@ -15,10 +15,10 @@ TEST(TextLines, ALabelsInkStaysWithinItsWidth) {
     label.Font({L"MS Sans Serif", 11, ui::Regular, ui::colors::Navy})
         .Caption(L"\rdefinitiva\\memoria anual final, fff ffff fffff revisada.pdf\r\nx");
     const int w = label.Width() + 40, h = label.Height() + 20;
-    ui::WindowDC screen;
-    ui::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
-    ui::UniqueBitmap surface(CreateCompatibleBitmap(screen.get(), w, h));
-    ui::SelectGuard select(dc.get(), surface.get());
+    win::WindowDC screen;
+    win::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
+    win::UniqueBitmap surface(CreateCompatibleBitmap(screen.get(), w, h));
+    win::SelectGuard select(dc.get(), surface.get());
     ui::Canvas(dc.get()).FillRect(RECT{0, 0, w, h}, ui::colors::White);
     label.Paint(dc.get());  // unclipped, unlike in its parent
     int derecha = -1, abajo = -1;
@@ -34,10 +34,10 @@ TEST(TextLines, ALabelsInkStaysWithinItsWidth) {
 // Breaking at the exact edge: the area is measured here from the text itself, a pixel either
 // side of where a word ends.
 TEST(TextLines, WrapBreaksAtWordsAtTheExactEdge) {
-    ui::WindowDC screen;
-    ui::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
-    ui::UniqueFont font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
-    ui::SelectGuard select(dc.get(), font.get());
+    win::WindowDC screen;
+    win::UniqueMemoryDC dc(CreateCompatibleDC(screen.get()));
+    win::UniqueFont font(CreateFontW(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif"));
+    win::SelectGuard select(dc.get(), font.get());
     auto ancho = [&](const std::wstring& t) {
         SIZE s{};
         GetTextExtentPoint32W(dc.get(), t.c_str(), static_cast<int>(t.size()), &s);

@@ -3,7 +3,7 @@
 // invalid value and the call that releases it.
 #include <windows.h>
 
-namespace ui {
+namespace win {
 
 template <class Traits>
 class UniqueHandle {
@@ -112,4 +112,4 @@ private:
     HGDIOBJ old_;
 };
 
-}  // namespace ui
+}  // namespace win

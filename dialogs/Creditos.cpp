@@ -1,5 +1,5 @@
-#include "app/Creditos.h"
+#include "dialogs/Creditos.h"
 
-#include "app/AbrirDireccion.h"
+#include "base/AbrirDireccion.h"
 
 void AbrirEnNavegador(const std::wstring& direccion) { AbrirDireccion(nullptr, direccion, SW_SHOWNORMAL); }

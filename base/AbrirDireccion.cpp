@@ -1,4 +1,4 @@
-#include "app/AbrirDireccion.h"
+#include "base/AbrirDireccion.h"
 
 #include <shellapi.h>
 

@@ -1,4 +1,4 @@
-#include "settings/Registro.h"
+#include "base/Registro.h"
 
 #include <vector>
 

@@ -7,7 +7,7 @@
 #include <exception>
 #include <string>
 
-namespace ui {
+namespace win {
 
 class Exception : public std::exception {
 public:
@@ -28,4 +28,4 @@ private:
     std::string what_;
 };
 
-}  // namespace ui
+}  // namespace win

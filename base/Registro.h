@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Exception.h"
-#include "ui/Handle.h"
+#include "base/Exception.h"
+#include "base/Handle.h"
 
-class ErrorRegistro : public ui::Exception {
+class ErrorRegistro : public win::Exception {
 public:
-    using ui::Exception::Exception;
+    using win::Exception::Exception;
 
     // "Failed to create key %s", with the key's path.
     static ErrorRegistro CrearClave(std::wstring_view clave);
@@ -58,7 +58,7 @@ public:
 
 private:
     ClaveRegistro() = default;
-    ui::UniqueKey clave_;
+    win::UniqueKey clave_;
 };
 
 // Deletes the key at ruta below raiz with everything below it, depth first: each subkey,

@@ -1,10 +1,10 @@
-#include "engine/Existencia.h"
+#include "base/Existencia.h"
 
 #include <windows.h>
 
 
-#include "engine/Rutas.h"
-#include "ui/Handle.h"
+#include "base/Handle.h"
+#include "base/Rutas.h"
 
 bool ExisteCarpeta(const std::wstring& ruta) {
     const DWORD atributos = GetFileAttributesW(RutaApi(ruta).c_str());
@@ -14,7 +14,7 @@ bool ExisteCarpeta(const std::wstring& ruta) {
 bool ExisteArchivo(const std::wstring& ruta) {
     if (ruta.empty() || ruta.find_first_of(L"*?") != std::wstring::npos) return false;
     WIN32_FIND_DATAW datos;
-    ui::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta).c_str(), &datos));
+    win::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta).c_str(), &datos));
     if (!busqueda || (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
     FILETIME local;
     WORD fecha, hora;
@@ -22,8 +22,8 @@ bool ExisteArchivo(const std::wstring& ruta) {
 }
 
 namespace {
-ui::UniqueFile AbrirParaConsultar(const std::wstring& ruta) {
-    return ui::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), FILE_READ_ATTRIBUTES,
+win::UniqueFile AbrirParaConsultar(const std::wstring& ruta) {
+    return win::UniqueFile(CreateFileW(RutaApi(ruta).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
 }
@@ -61,8 +61,8 @@ bool EsEnlace(const std::wstring& ruta) {
     // A link the file system shows as a plain file: where its handle leads must be the
     // folder it was found in, under its own name.
     const std::wstring completa = RutaLarga(ruta);
-    ui::UniqueFile archivo = AbrirParaConsultar(completa);
-    ui::UniqueFile carpeta = AbrirParaConsultar(CarpetaDe(completa));
+    win::UniqueFile archivo = AbrirParaConsultar(completa);
+    win::UniqueFile carpeta = AbrirParaConsultar(CarpetaDe(completa));
     if (!archivo || !carpeta) return false;
     const std::wstring destino = RutaFinal(archivo.get());
     const std::wstring lugar = RutaFinal(carpeta.get());

@@ -1,6 +1,6 @@
-#include "settings/ShredOptions.h"
+#include "engine/ShredOptions.h"
 
-#include "settings/Numeros.h"
+#include "base/Numeros.h"
 
 int NMetodos = 1;
 

@@ -10,6 +10,6 @@ inline constexpr const wchar_t* kWeb = L"http://www.example.org";
 inline constexpr const wchar_t* kCorreo = L"trituradora@example.org";
 
 // Asks the shell to open an address (a web page or a mail message) in a normally shown
-// window with no owner. It goes through AbrirDireccion (app/AbrirDireccion.h), which the
+// window with no owner. It goes through AbrirDireccion (base/AbrirDireccion.h), which the
 // tests replace so that no browser is started.
 void AbrirEnNavegador(const std::wstring& direccion);

@@ -13,6 +13,10 @@ std::wstring RutaApi(const std::wstring& ruta);
 std::wstring TextoDelSistema(const std::function<DWORD(wchar_t* buffer, DWORD tamano)>& llamada);
 // The path made absolute by the system's rules; empty when it cannot be.
 std::wstring RutaCompleta(const std::wstring& ruta);
+// The absolute path with its "." and ".." steps resolved by hand and every name kept as
+// written (the system's rules would drop a trailing dot or blank, or turn "con" into a device).
+// Both separators count; the result has backslashes and keeps a trailing one.
+std::wstring CompletaLiteral(const std::wstring& ruta);
 // Whether two paths are the same text when letter case is ignored.
 bool MismaRuta(const std::wstring& a, const std::wstring& b);
 // The path with a trailing backslash.
@@ -21,6 +25,3 @@ std::wstring IncluirBarra(std::wstring ruta);
 std::wstring CarpetaDe(const std::wstring& ruta);
 // The part after the last backslash.
 std::wstring NombreDe(const std::wstring& ruta);
-// Shortens a path to fit a pixel width in a font: leading folders become "...", then the
-// drive goes, and last of all only the name is left. The name itself is never cut.
-std::wstring AcortarRuta(const std::wstring& ruta, HFONT fuente, int anchoMaximo);

@@ -1,4 +1,4 @@
-#include "settings/Numeros.h"
+#include "base/Numeros.h"
 
 #include <cstdint>
 
