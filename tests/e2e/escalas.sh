@@ -15,12 +15,17 @@ restaurar() {
 }
 trap restaurar EXIT
 
-# Size of a window and a screenshot of it: captura <window id> <file>; prints "w h".
+# Size of a window and a screenshot of it: captura <window id> <file>; prints "w h", or
+# "fuera" when the window does not lie wholly on the screen.
 captura() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   sleep 0.5  # let it finish painting
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$2"
-  echo "$WIDTH $HEIGHT"
+  if [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + HEIGHT)) -le 1024 ]; then
+    echo "$WIDTH $HEIGHT"
+  else
+    echo fuera
+  fi
 }
 
 declare -A tam
@@ -50,6 +55,11 @@ for dpi in 96 144 192; do
   check "$dpi dpi: confirmation answered" wait_exit
 done
 
+for dpi in 96 144 192; do
+  for w in principal opciones confirmacion; do
+    check "$dpi dpi: the $w window lies wholly on the screen" test "${tam[$w$dpi]}" != fuera
+  done
+done
 # The confirmation has no frame, so its size is the program's own layout alone; the framed
 # windows may differ only by the frame the system draws, a few pixels for a larger caption.
 for dpi in 144 192; do

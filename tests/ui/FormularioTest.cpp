@@ -30,6 +30,18 @@ TEST(Formulario, CentredWhenFirstShownThenBackWhereItWas) {
     }
 }
 
+TEST(Formulario, AFormTallerThanTheScreenKeepsItsCaptionOnItButABorderlessOneIsCentred) {
+    const int alto = GetSystemMetrics(SM_CYSCREEN) + 100;
+    ui::Form conTitulo;
+    conTitulo.Caption(L"alta").ClientSize(200, alto).Position(ui::FormPosition::ScreenCenter);
+    conTitulo.Show();
+    EXPECT_EQ(Rect(conTitulo).top, 0);
+    ui::Form sinBorde;
+    sinBorde.Border(ui::BorderStyle::None).ClientSize(200, alto).Position(ui::FormPosition::ScreenCenter);
+    sinBorde.Show();
+    EXPECT_EQ(Rect(sinBorde).top, (GetSystemMetrics(SM_CYSCREEN) - alto) / 2);
+}
+
 TEST(Formulario, HidingTheFormReleasesTheMouseItsControlsHold) {
     ui::Form form;
     ui::Panel panel(&form);
