@@ -1,6 +1,9 @@
 // Program entry: creates the six windows in their order and runs the message loop.
 #include <windows.h>
 
+#include <utility>
+
+#include "app/Reunion.h"
 #include "app/Unit1.h"
 #include "dialogs/FrmAcerca.h"
 #include "dialogs/UVisitanos.h"
@@ -15,6 +18,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     ui::Application& app = ui::App();
     app.Initialize(GetCommandLineW(), L"Trituradora de documentos", LoadIconW(instance, MAKEINTRESOURCEW(1)));
+    // Started with paths, as Explorer does once per chosen item: the first copy gathers the
+    // paths of the others and asks about them all; the others hand theirs over and end.
+    if (!app.Arguments().empty()) {
+        auto rutas = ReunirRutas(app.Arguments());
+        if (!rutas) return 0;
+        app.SetArguments(std::move(*rutas));
+    }
     app.CreateForm(Form1);
     app.CreateForm(FAcerca);
     app.CreateForm(FMensajes);

@@ -4,7 +4,7 @@ set -euo pipefail
 need=()
 check() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed' || need+=("$1"); }
 for p in cmake make g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-tools \
-         googletest wine wine64 fonts-wine xvfb xauth xdotool imagemagick fonts-liberation python3; do
+         googletest wine wine64 fonts-wine xvfb xauth xdotool imagemagick fonts-liberation python3 nsis zip; do
   check "$p"
 done
 if [ ${#need[@]} -gt 0 ]; then

@@ -4,12 +4,16 @@
 
 namespace {
 
-// The verb keys below HKEY_CLASSES_ROOT: the file entry first, then the folder entry.
-constexpr const wchar_t* kVerbos[] = {L"*\\shell\\Trituradora de archivo", L"Directory\\shell\\Trituradora de carpeta"};
+// The verb keys, the file entry first, then the folder entry, below the classes of the
+// current user (HKEY_CURRENT_USER\Software\Classes), which the system merges into
+// HKEY_CLASSES_ROOT for that user. A standard user may write there; the machine-wide classes
+// that a write through HKEY_CLASSES_ROOT would reach need an administrator.
+constexpr const wchar_t* kVerbos[] = {L"Software\\Classes\\*\\shell\\Trituradora de archivo",
+                                      L"Software\\Classes\\Directory\\shell\\Trituradora de carpeta"};
 
 // The "command" key of an entry, opened (or created) with full access, through its verb key.
 ClaveRegistro AbrirComando(const wchar_t* verbo, Apertura modo) {
-    ClaveRegistro clave = ClaveRegistro::Abrir(HKEY_CLASSES_ROOT, verbo, modo);
+    ClaveRegistro clave = ClaveRegistro::Abrir(HKEY_CURRENT_USER, verbo, modo);
     if (!clave) return clave;
     return ClaveRegistro::Abrir(clave.Handle(), L"command", modo);
 }
@@ -43,7 +47,10 @@ void InstalarMenuContextual(const std::wstring& comando) {
 }
 
 void DesinstalarMenuContextual() {
-    for (const wchar_t* verbo : kVerbos) BorrarArbol(HKEY_CLASSES_ROOT, verbo);
+    // Earlier versions wrote the same keys in the machine-wide classes; they go too where
+    // this user may delete them, and stay silently where not.
+    for (const HKEY raiz : {HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE})
+        for (const wchar_t* verbo : kVerbos) BorrarArbol(raiz, verbo);
 }
 
 bool MenuContextualInstalado(const std::wstring& comando) {

@@ -14,7 +14,22 @@ Application& App() {
     return app;
 }
 
+namespace {
+// Every window is laid out in the pixels of a 96-dpi screen, pictures included, and the system
+// scales it as a whole (the manifest declares the program unaware of the screen's scaling).
+// Wine takes no notice of that declaration and would size the standard controls' check marks
+// and radio dots, but not the layout, to the screen's setting; asking for the same thing at
+// run time keeps the GUI thread unaware there too. (A Windows 10 call: looked up, not linked.)
+void KeepThreadDpiUnaware() {
+    using SetContext = DPI_AWARENESS_CONTEXT(WINAPI*)(DPI_AWARENESS_CONTEXT);
+    if (const auto setContext = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetThreadDpiAwarenessContext"))))
+        setContext(DPI_AWARENESS_CONTEXT_UNAWARE);
+}
+}  // namespace
+
 void Application::Initialize(const wchar_t* commandLine, std::wstring title, HICON icon) {
+    KeepThreadDpiUnaware();
     instance_ = GetModuleHandleW(nullptr);
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_TREEVIEW_CLASSES};
     InitCommonControlsEx(&icc);

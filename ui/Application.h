@@ -5,6 +5,7 @@
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/Form.h"
@@ -26,6 +27,8 @@ public:
     HICON Icon() const { return icon_; }
     // Arguments 1 to N of the command line.
     const std::vector<std::wstring>& Arguments() const { return arguments_; }
+    // Replaces them, for paths gathered from other copies of the program.
+    void SetArguments(std::vector<std::wstring> arguments) { arguments_ = std::move(arguments); }
 
     // Creates a form, stores it in reference before its creation handler runs, and keeps it
     // until the application ends. The first form created is the main form.

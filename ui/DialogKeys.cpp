@@ -55,6 +55,12 @@ bool HandleDialogKey(const MSG& msg) {
     case VK_RETURN:
         return Press(dynamic_cast<BitBtn*>(WinControl::FromHandle(GetFocus()))) || Press(form->DefaultButton());
     case VK_TAB: {
+        // Tab is a character too: the form's key-press handler sees it first, and may keep it.
+        if (form->OnKeyPress) {
+            wchar_t key = L'\t';
+            form->OnKeyPress(key);
+            if (key == 0 || !form->Visible() || form->ModalResult != mrNone) return true;
+        }
         HWND next = GetNextDlgTabItem(root, GetFocus(), GetKeyState(VK_SHIFT) < 0);
         if (next) SetFocus(next);
         return true;

@@ -1,5 +1,6 @@
 #include "ui/Form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/Application.h"
@@ -82,9 +83,16 @@ void Form::DoCreate() {
 
 void Form::Show() {
     if (!visible_ && OnShow) OnShow();
-    if (position_ == FormPosition::ScreenCenter)
-        SetBounds((GetSystemMetrics(SM_CXSCREEN) - width_) / 2, (GetSystemMetrics(SM_CYSCREEN) - height_) / 2,
-                  width_, height_);
+    // Centred when first shown; afterwards it comes back where it was, moved or not. A form
+    // with a caption keeps it on the screen, where it can be taken to move the form: under
+    // Wine at 200% the screen a program unaware of scaling is told of is half the real one,
+    // while its windows keep their size.
+    if (position_ == FormPosition::ScreenCenter && !placed_) {
+        int left = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2, top = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
+        if (border_ != BorderStyle::None) left = std::max(left, 0), top = std::max(top, 0);
+        SetBounds(left, top, width_, height_);
+    }
+    placed_ = true;
     SetVisible(true);
 }
 
@@ -92,6 +100,9 @@ void Form::Hide() { SetVisible(false); }
 
 void Form::VisibilityChanged() {
     if (!visible_) {
+        // A control of the form that holds the mouse gives it up, or the hidden form would
+        // go on taking every mouse message of the program.
+        if (HWND c = GetCapture(); c && (c == Handle() || IsChild(Handle(), c))) ReleaseCapture();
         ShowWindow(Handle(), SW_HIDE);
         return;
     }

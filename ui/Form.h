@@ -68,6 +68,7 @@ private:
     unsigned icons_ = biSystemMenu | biMinimize | biMaximize;
     bool stayOnTop_ = false;
     bool modal_ = false;
+    bool placed_ = false;  // centred once already
     BitBtn* defaultButton_ = nullptr;
     BitBtn* cancelButton_ = nullptr;
     MainMenu* menu_ = nullptr;

@@ -47,8 +47,17 @@ void WrapLine(HDC dc, const wchar_t* p, int length, int width, std::vector<std::
             lines.emplace_back(p, static_cast<size_t>(length));
             return;
         }
-        // The last word that starts within what fits begins the next line; its blanks stay
-        // at the end of this one.
+        // A word that ends right at the edge stays on this line; the blanks after it, which
+        // do not fit, are dropped at the break.
+        if (fit > 0 && IsBlank(p[fit])) {
+            lines.emplace_back(p, static_cast<size_t>(fit));
+            while (fit < length && IsBlank(p[fit])) ++fit;
+            p += fit;
+            length -= fit;
+            continue;
+        }
+        // Otherwise the last word that starts within what fits begins the next line; its
+        // blanks stay at the end of this one.
         int cut = 0;
         for (int b = fit; b > 0 && cut == 0; --b)
             if (IsBlank(p[b - 1]) && !IsBlank(p[b])) cut = b;

@@ -234,7 +234,7 @@ TEST_F(Acerca, TheButtonLightsUpUnderThePointerAndGoesDarkOnItsPanel) {
 }
 
 TEST_F(Acerca, CharacterKeysCloseTheBoxButArrowFunctionAndShiftKeysDoNot) {
-    for (UINT cierra : {UINT{'A'}, UINT{VK_SPACE}, UINT{VK_ESCAPE}, UINT{VK_RETURN}}) {
+    for (UINT cierra : {UINT{'A'}, UINT{VK_SPACE}, UINT{VK_ESCAPE}, UINT{VK_RETURN}, UINT{VK_TAB}}) {
         bool siguioAbierta = false;
         const int resultado = MostrarModal(caja, [&] {
             ASSERT_EQ(GetFocus(), caja.Handle());
@@ -245,6 +245,19 @@ TEST_F(Acerca, CharacterKeysCloseTheBoxButArrowFunctionAndShiftKeysDoNot) {
         EXPECT_TRUE(siguioAbierta) << cierra;
         EXPECT_EQ(resultado, ui::mrCancel) << cierra;
         EXPECT_FALSE(IsWindowVisible(caja.Handle()));
+    }
+}
+
+TEST_F(Acerca, ALinkHoldingTheMouseLetsGoWhenTheBoxCloses) {
+    for (UINT cierra : {UINT{'X'}, UINT{VK_TAB}}) {
+        const int resultado = MostrarModal(caja, [&] {
+            Raton(caja.LabelMiWeb, WM_MOUSEMOVE, 5, 5);
+            ASSERT_EQ(GetCapture(), caja.Panel1.Handle());
+            PulsarTecla(cierra);
+        });
+        EXPECT_EQ(resultado, ui::mrCancel);
+        EXPECT_EQ(GetCapture(), nullptr) << "the hidden box still takes the mouse";
+        EXPECT_EQ(caja.Panel1.MouseCaptureControl(), nullptr);
     }
 }
 

@@ -122,8 +122,12 @@ Paso Medir(Medida& m, bool palabras = false) {
         }
         for (size_t i = 0; i + 1 < m.lineas.size(); ++i) {
             const std::wstring& sig = m.lineas[i + 1];
-            const size_t toma = palabras ? std::min(sig.size(), sig.find_first_not_of(L' ', sig.find(L' '))) : 1;
-            m.anchoConMas.push_back(AnchoEnMemo(d, m.lineas[i] + sig.substr(0, toma)));
+            // With palabras: the next line's first word, after a blank when this line ends
+            // without one (its blank was dropped at the break).
+            const std::wstring& esta = m.lineas[i];
+            const std::wstring mas = !palabras ? sig.substr(0, 1)
+                                     : (esta.empty() || esta.back() != L' ' ? L" " : L"") + sig.substr(0, sig.find(L' '));
+            m.anchoConMas.push_back(AnchoEnMemo(d, esta + mas));
         }
         GetWindowRect(d.Handle(), &r);
         m.top = r.top;
@@ -157,23 +161,26 @@ TEST_F(Mensajes, TheSizeFollowsTheText) {
     EXPECT_EQ(tres.alto - corta.alto, 2 * corta.altoLinea) << "one display line, one label line";
 }
 
-// A path too wide for the memo: its lines together are the path, and none could have taken
-// the start of the next one.
+// A path too wide for the memo: its lines follow the path (only the blanks at a break that
+// did not fit are left out), and none could have taken the start of the next one.
 void ComprobarCortes(const std::wstring& ruta, bool palabras) {
     Medida m;
     Preguntar(ruta + L"\r\n¿Está seguro?", {Medir(m, palabras), Teclas({VK_ESCAPE})});
     ASSERT_GE(m.lineas.size(), 3u) << "split over two or more lines";
-    std::wstring junto;
+    size_t pos = 0;
     for (size_t i = 0; i + 1 < m.lineas.size(); ++i) {
-        junto += m.lineas[i];
+        const std::wstring& linea = m.lineas[i];
+        EXPECT_EQ(ruta.substr(pos, linea.size()), linea) << "line " << i;
+        pos += linea.size();
         if (i + 2 < m.lineas.size()) {
             EXPECT_GT(m.anchoConMas[i], m.area) << "line " << i << " could have taken more";
-            if (palabras) {
-                EXPECT_EQ(m.lineas[i].back(), L' ') << "line " << i << " ends inside a word";
+            if (palabras && linea.back() != L' ') {
+                EXPECT_EQ(ruta[pos], L' ') << "line " << i << " ends inside a word";
+                while (pos < ruta.size() && ruta[pos] == L' ') ++pos;
             }
         }
     }
-    EXPECT_EQ(junto, ruta);
+    EXPECT_EQ(pos, ruta.size());
 }
 
 TEST_F(Mensajes, ALongPathBreaksAtWordsOrAtTheLastCharacterThatFits) {

@@ -8,28 +8,36 @@
 using namespace prueba;
 
 namespace {
-const std::wstring kArchivo = L"*\\shell\\Trituradora de archivo";
-const std::wstring kCarpeta = L"Directory\\shell\\Trituradora de carpeta";
-const HKEY kClases = HKEY_CLASSES_ROOT;
+// The current user's classes, where the entries belong.
+const HKEY kClases = HKEY_CURRENT_USER;
+const std::wstring kArchivo = L"Software\\Classes\\*\\shell\\Trituradora de archivo";
+const std::wstring kCarpeta = L"Software\\Classes\\Directory\\shell\\Trituradora de carpeta";
+// The same keys in the machine-wide classes, where earlier versions wrote them.
+const std::wstring kArchivoEquipo = L"*\\shell\\Trituradora de archivo";
+const std::wstring kCarpetaEquipo = L"Directory\\shell\\Trituradora de carpeta";
 
-// Runs on the prefix's real classes: no entry before a test, and afterwards nothing left of
-// what it wrote, the parent keys it made included.
+// Runs on the prefix's real classes, the user's and the machine's: no entry before a test,
+// and afterwards nothing left of what it wrote, the parent keys it made included.
 class MenuContextual : public testing::Test {
 protected:
     void SetUp() override {
+        for (const wchar_t* padre : {L"Software\\Classes\\Directory", L"Software\\Classes\\Directory\\shell",
+                                     L"Software\\Classes\\*", L"Software\\Classes\\*\\shell"})
+            if (!ExisteClave(kClases, padre)) creadas_.emplace_back(kClases, padre);
         for (const wchar_t* padre : {L"Directory", L"Directory\\shell", L"*\\shell"})
-            if (!ExisteClave(kClases, padre)) creadas_.push_back(padre);
+            if (!ExisteClave(HKEY_CLASSES_ROOT, padre)) creadas_.emplace_back(HKEY_CLASSES_ROOT, padre);
         Limpiar();
     }
     void TearDown() override {
         Limpiar();
-        for (auto it = creadas_.rbegin(); it != creadas_.rend(); ++it) RegDeleteKeyW(kClases, *it);
+        for (auto it = creadas_.rbegin(); it != creadas_.rend(); ++it) RegDeleteKeyW(it->first, it->second);
     }
     static void Limpiar() {
         for (const auto& verbo : {kArchivo, kCarpeta}) RegDeleteTreeW(kClases, verbo.c_str());
+        for (const auto& verbo : {kArchivoEquipo, kCarpetaEquipo}) RegDeleteTreeW(HKEY_CLASSES_ROOT, verbo.c_str());
     }
 
-    std::vector<const wchar_t*> creadas_;
+    std::vector<std::pair<HKEY, const wchar_t*>> creadas_;
 };
 }  // namespace
 
@@ -50,6 +58,29 @@ TEST_F(MenuContextual, InstalarDosVecesDejaUnaEntradaDeCadaClaseConLaOrdenDelPro
         EXPECT_EQ(orden->tipo, static_cast<DWORD>(REG_SZ));
         EXPECT_EQ(ComoTexto(*orden), L"\"" + RutaPrograma() + L"\" \"%1\"");
     }
+    // Nothing in the machine-wide classes, which a standard user could not have written.
+    EXPECT_FALSE(ExisteClave(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kArchivoEquipo));
+    EXPECT_FALSE(ExisteClave(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + kCarpetaEquipo));
+}
+
+TEST_F(MenuContextual, LasEntradasDelEquipoNoCuentanYSeBorranAlDesinstalar) {
+    // Left by an earlier version, with this very program's command, below HKEY_CLASSES_ROOT.
+    for (const auto& verbo : {kArchivoEquipo, kCarpetaEquipo}) {
+        PonerTexto(HKEY_CLASSES_ROOT, verbo + L"\\command", L"", TextoComando(RutaPrograma()));
+        PonerTexto(HKEY_CLASSES_ROOT, verbo + L"\\otra", L"", L"x");
+    }
+    EXPECT_FALSE(MenuContextualInstalado());
+
+    InstalarMenuContextual();
+    EXPECT_TRUE(MenuContextualInstalado());
+    DesinstalarMenuContextual();
+    EXPECT_FALSE(MenuContextualInstalado());
+    for (const auto& verbo : {kArchivoEquipo, kCarpetaEquipo}) {
+        EXPECT_FALSE(ExisteClave(HKEY_CLASSES_ROOT, verbo));
+        EXPECT_FALSE(ExisteClave(HKEY_LOCAL_MACHINE, L"Software\\Classes\\" + verbo));
+    }
+    EXPECT_FALSE(ExisteClave(kClases, kArchivo));
+    EXPECT_FALSE(ExisteClave(kClases, kCarpeta));
 }
 
 TEST_F(MenuContextual, OtroProgramaOSoloLaCarpetaNoCuentanComoInstalado) {
@@ -88,12 +119,13 @@ TEST_F(MenuContextual, DesinstalarBorraLosVerbosConTodoLoQueTienenDebajo) {
     InstalarMenuContextual();
     PonerTexto(kClases, kArchivo + L"\\añadida\\más abajo", L"v", L"x");
     PonerTexto(kClases, kCarpeta + L"\\otra", L"", L"x");
-    PonerTexto(kClases, L"*\\shell\\Otro verbo\\command", L"", L"otro.exe");
+    const std::wstring otro = L"Software\\Classes\\*\\shell\\Otro verbo";
+    PonerTexto(kClases, otro + L"\\command", L"", L"otro.exe");
     DesinstalarMenuContextual();
     EXPECT_FALSE(ExisteClave(kClases, kArchivo));
     EXPECT_FALSE(ExisteClave(kClases, kCarpeta));
-    EXPECT_TRUE(ExisteClave(kClases, L"*\\shell\\Otro verbo\\command"));
-    RegDeleteTreeW(kClases, L"*\\shell\\Otro verbo");
+    EXPECT_TRUE(ExisteClave(kClases, otro + L"\\command"));
+    RegDeleteTreeW(kClases, otro.c_str());
 
     // Missing keys are passed over, and the folder entry goes without the file entry.
     PonerTexto(kClases, kCarpeta + L"\\command", L"", L"x");

@@ -57,8 +57,9 @@ inline const std::wstring kTrituradora = L"Trituradora";
 inline const std::wstring kOpciones = L"Trituradora\\Opciones";
 inline const std::wstring kMemoria = L"SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Memory Management";
 inline const std::wstring kPaginacion = L"ClearPageFileAtShutdown";
-inline const std::wstring kVerboArchivo = L"*\\shell\\Trituradora de archivo";
-inline const std::wstring kVerboCarpeta = L"Directory\\shell\\Trituradora de carpeta";
+// The Explorer entries, in the current user's classes.
+inline const std::wstring kVerboArchivo = L"Software\\Classes\\*\\shell\\Trituradora de archivo";
+inline const std::wstring kVerboCarpeta = L"Software\\Classes\\Directory\\shell\\Trituradora de carpeta";
 
 // Every place the options dialog reads or writes, saved and cleared before a test (nothing
 // stored, no Explorer entries, no page-file value, NMetodos 1 as at start-up) and put back
@@ -66,25 +67,26 @@ inline const std::wstring kVerboCarpeta = L"Directory\\shell\\Trituradora de car
 class EntornoOpciones : public testing::Test {
 protected:
     void SetUp() override {
-        for (const wchar_t* padre : {L"Directory", L"Directory\\shell", L"*\\shell"})
-            if (!ExisteClave(HKEY_CLASSES_ROOT, padre)) padresCreados_.push_back(padre);
+        for (const wchar_t* padre : {L"Software\\Classes\\Directory", L"Software\\Classes\\Directory\\shell",
+                                     L"Software\\Classes\\*", L"Software\\Classes\\*\\shell"})
+            if (!ExisteClave(HKEY_CURRENT_USER, padre)) padresCreados_.push_back(padre);
         trituradora_ = CopiaClave::De(HKEY_CURRENT_USER, kTrituradora);
-        archivo_ = CopiaClave::De(HKEY_CLASSES_ROOT, kVerboArchivo);
-        carpeta_ = CopiaClave::De(HKEY_CLASSES_ROOT, kVerboCarpeta);
+        archivo_ = CopiaClave::De(HKEY_CURRENT_USER, kVerboArchivo);
+        carpeta_ = CopiaClave::De(HKEY_CURRENT_USER, kVerboCarpeta);
         paginacion_ = LeerValor(HKEY_LOCAL_MACHINE, kMemoria, kPaginacion);
         CopiaClave::Reponer(HKEY_CURRENT_USER, kTrituradora, std::nullopt);
-        CopiaClave::Reponer(HKEY_CLASSES_ROOT, kVerboArchivo, std::nullopt);
-        CopiaClave::Reponer(HKEY_CLASSES_ROOT, kVerboCarpeta, std::nullopt);
+        CopiaClave::Reponer(HKEY_CURRENT_USER, kVerboArchivo, std::nullopt);
+        CopiaClave::Reponer(HKEY_CURRENT_USER, kVerboCarpeta, std::nullopt);
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kMemoria.c_str(), kPaginacion.c_str());
         NMetodos = 1;
     }
     void TearDown() override {
         NMetodos = nMetodos_;
         CopiaClave::Reponer(HKEY_CURRENT_USER, kTrituradora, trituradora_);
-        CopiaClave::Reponer(HKEY_CLASSES_ROOT, kVerboArchivo, archivo_);
-        CopiaClave::Reponer(HKEY_CLASSES_ROOT, kVerboCarpeta, carpeta_);
+        CopiaClave::Reponer(HKEY_CURRENT_USER, kVerboArchivo, archivo_);
+        CopiaClave::Reponer(HKEY_CURRENT_USER, kVerboCarpeta, carpeta_);
         for (auto it = padresCreados_.rbegin(); it != padresCreados_.rend(); ++it)
-            RegDeleteKeyW(HKEY_CLASSES_ROOT, *it);
+            RegDeleteKeyW(HKEY_CURRENT_USER, *it);
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kMemoria.c_str(), kPaginacion.c_str());
         if (paginacion_)
             PonerValor(HKEY_LOCAL_MACHINE, kMemoria, kPaginacion, paginacion_->tipo, paginacion_->datos.data(),

@@ -81,7 +81,7 @@ TEST_F(Opciones, PrimerArranqueSinNadaGuardadoYAceptarSinTocarNada) {
     ASSERT_TRUE(paginacion);
     EXPECT_EQ(paginacion->tipo, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(*reinterpret_cast<const DWORD*>(paginacion->datos.data()), 0u);
-    EXPECT_FALSE(ExisteClave(HKEY_CLASSES_ROOT, kVerboArchivo));
+    EXPECT_FALSE(ExisteClave(HKEY_CURRENT_USER, kVerboArchivo));
     EXPECT_EQ(NMetodos, 1);
 }
 
@@ -272,7 +272,7 @@ TEST_F(Opciones, UnaEscrituraFallidaDetieneElGuardadoConSuError) {
     EXPECT_EQ(cajas.Textos(), std::vector<std::wstring>{L"Failed to create key Opciones"});
     // The later steps did not run: no Explorer entries, no page-file value, NMetodos as it was;
     // the engine uses the edited controls.
-    EXPECT_FALSE(ExisteClave(HKEY_CLASSES_ROOT, kVerboArchivo));
+    EXPECT_FALSE(ExisteClave(HKEY_CURRENT_USER, kVerboArchivo));
     EXPECT_FALSE(LeerValor(HKEY_LOCAL_MACHINE, kMemoria, kPaginacion));
     EXPECT_EQ(NMetodos, 1);
     EXPECT_TRUE(OpcionesActuales().Metodo2);
@@ -302,8 +302,8 @@ TEST_F(Opciones, LosInterruptoresDelSistema) {
     dialogo.CBContextualExplorer.Checked(false);
     dialogo.CBClearPageFile.Checked(false);
     dialogo.BitBtnAceptarClick();
-    EXPECT_FALSE(ExisteClave(HKEY_CLASSES_ROOT, kVerboArchivo));
-    EXPECT_FALSE(ExisteClave(HKEY_CLASSES_ROOT, kVerboCarpeta));
+    EXPECT_FALSE(ExisteClave(HKEY_CURRENT_USER, kVerboArchivo));
+    EXPECT_FALSE(ExisteClave(HKEY_CURRENT_USER, kVerboCarpeta));
 
     // Once the page-file value cannot be read the box is hidden for good.
     RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kMemoria.c_str(), kPaginacion.c_str());

@@ -26,7 +26,7 @@ pasos() { wine "$build/test_settings.exe" --gtest_also_run_disabled_tests --gtes
 
 # The parent keys that the entries bring along go again if they were not there before.
 padres=()
-for clave in 'HKCR\*\shell' 'HKCR\Directory'; do existe "$clave" || padres+=("$clave"); done
+for clave in 'HKCU\Software\Classes\*' 'HKCU\Software\Classes\Directory'; do existe "$clave" || padres+=("$clave"); done
 lanzado=""
 antes=""
 limpiar() {
@@ -43,7 +43,7 @@ limpiar() {
 trap limpiar EXIT
 
 pasos InstalarParaTrituradora || falla "the entries could not be installed"
-orden="$(wine reg query 'HKCR\*\shell\Trituradora de archivo\command' /ve | tr -d '\r' |
+orden="$(wine reg query 'HKCU\Software\Classes\*\shell\Trituradora de archivo\command' /ve | tr -d '\r' |
          sed -n 's/^ *([^)]*) *REG_SZ *//p')"
 [[ "$orden" =~ ^\"[A-Z]:\\.*\\Trituradora\.exe\"\ \"%1\"$ ]] || falla "unexpected command: $orden"
 
@@ -68,6 +68,6 @@ lanzado=""
 [ "$(cat "$vecino")" = "no se toca" ] || falla "the file next to it was changed"
 
 pasos Desinstalar || falla "the entries could not be removed"
-! existe 'HKCR\*\shell\Trituradora de archivo' || falla "the file entry is still installed"
-! existe 'HKCR\Directory\shell\Trituradora de carpeta' || falla "the folder entry is still installed"
+! existe 'HKCU\Software\Classes\*\shell\Trituradora de archivo' || falla "the file entry is still installed"
+! existe 'HKCU\Software\Classes\Directory\shell\Trituradora de carpeta' || falla "the folder entry is still installed"
 echo "ok: shredded from the Explorer command: $linea"
