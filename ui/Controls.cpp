@@ -281,9 +281,23 @@ bool BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 
 // ---- ProgressBar ------------------------------------------------------------------------
 
+WNDPROC ProgressBar::systemProc_ = nullptr;
+
 ProgressBar::ProgressBar(WinControl* parent) : Fluent(parent) {
     CreateHandle(PROGRESS_CLASSW, WS_CHILD | WS_VISIBLE, 0);
     SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProgressBar::PacedProc)));
+    if (!systemProc_) systemProc_ = previous;
+}
+
+LRESULT CALLBACK ProgressBar::PacedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_PAINT) {
+        auto* self = FromHandle(hwnd);
+        Form* form = self ? self->OwnerForm() : nullptr;
+        if (form && !form->PaintNow(hwnd)) return 0;
+    }
+    return CallWindowProcW(systemProc_, hwnd, msg, wp, lp);
 }
 
 ProgressBar& ProgressBar::Min(int value) {
