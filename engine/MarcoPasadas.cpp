@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
+#include <optional>
 #include <string>
 
 #include "base/Handle.h"
@@ -29,6 +31,10 @@ public:
     }
     Obrero(const Obrero&) = delete;
     Obrero& operator=(const Obrero&) = delete;
+
+    // Taken by one frame at a time; false when another frame has it.
+    bool Tomar() { return !ocupado_.exchange(true); }
+    void Soltar() { ocupado_ = false; }
 
     // Runs `paso` on the worker while the window answers, and gives back its answer or its
     // exception.
@@ -66,15 +72,38 @@ private:
     const std::function<bool()>* paso_ = nullptr;
     bool respuesta_ = false;
     std::exception_ptr error_;
+    std::atomic<bool> ocupado_{false};
     win::UniqueThread hilo_;  // last: it ends first, while the rest still exists
+};
+
+// One worker serves every frame, one after another, for as long as the program runs: making a
+// thread costs more than the passes over a small file. A frame that begins while another one
+// has it (a run started from a window's handler during a wait) gets a worker of its own.
+class ObreroPrestado {
+public:
+    ObreroPrestado() {
+        static Obrero comun;
+        if (comun.Tomar()) comun_ = &comun;
+        else propio_.emplace();
+    }
+    ~ObreroPrestado() {
+        if (comun_) comun_->Soltar();
+    }
+    ObreroPrestado(const ObreroPrestado&) = delete;
+    ObreroPrestado& operator=(const ObreroPrestado&) = delete;
+    Obrero* operator->() { return comun_ ? comun_ : &*propio_; }
+
+private:
+    Obrero* comun_ = nullptr;
+    std::optional<Obrero> propio_;
 };
 }  // namespace
 
 bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
                      const std::function<bool()>& preparar, const std::function<bool(int pasada)>& pasada) {
     if (seguimiento.CancelarPedido() || pasadas <= 0) return true;
-    Obrero obrero;
-    if (preparar && !obrero.Hacer(seguimiento, preparar)) return false;
+    ObreroPrestado obrero;
+    if (preparar && !obrero->Hacer(seguimiento, preparar)) return false;
 
     // The methods in use are always 1 to NMetodos, at least method 1.
     const int k = std::max(NMetodos, 1);
@@ -88,7 +117,7 @@ bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFall
         seguimiento.Bombear();
         if (seguimiento.CancelarPedido()) break;
 
-        if (!obrero.Hacer(seguimiento, [&] { return pasada(i); })) {
+        if (!obrero->Hacer(seguimiento, [&] { return pasada(i); })) {
             resultado = false;
             if (trasFallo == TrasFallo::Terminar) break;
         }

@@ -376,6 +376,41 @@ TEST_F(Sobrescribir, PassesRunAwayFromTheWindowAndTheirAnswerComesBack) {
     }
 }
 
+// A run begun from a window's handler while a pass is under way (the window answers its
+// messages then) gets its passes done too, beside the pass that waits for it.
+TEST_F(Sobrescribir, AFrameBegunDuringAPassRunsItsOwnPasses) {
+    Metodos(1, 2);
+    SeguimientoGrabado& observador = Nuevo();
+    SeguimientoGrabado dentro;
+    dentro.Maximo = 1;
+    DWORD hiloFuera = 0, hiloDentro = 0;
+    bool respuestaDentro = false, duranteLaPasada = false;
+    observador.En(1, [&] {
+        observador.Tras(20, [&] {
+            duranteLaPasada = observador.Esperando();
+            respuestaDentro = RecorrerPasadas(dentro, 1, 1, TrasFallo::Terminar, nullptr, [&](int) {
+                hiloDentro = GetCurrentThreadId();
+                return true;
+            });
+        });
+    });
+    const bool respuesta = RecorrerPasadas(observador, 1, 2, TrasFallo::Terminar, nullptr, [&](int i) {
+        if (i == 1) {
+            hiloFuera = GetCurrentThreadId();
+            Sleep(200);  // long enough for the window to be asked to answer meanwhile
+        }
+        return true;
+    });
+    EXPECT_TRUE(respuesta);
+    EXPECT_TRUE(duranteLaPasada);
+    EXPECT_TRUE(respuestaDentro);
+    EXPECT_EQ(observador.Posiciones(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(dentro.Posiciones(), std::vector<int>{1});
+    EXPECT_NE(hiloDentro, 0u);
+    EXPECT_NE(hiloDentro, hiloFuera);
+    EXPECT_NE(hiloDentro, GetCurrentThreadId());
+}
+
 // A disk that refuses every write (a link to the system's always-full device): the failure
 // met by the worker in pass 1 is the method's answer, and no further pass runs. Methods 2 and 4
 // write whatever the size the file reports (the device reports none).
