@@ -281,23 +281,9 @@ bool BitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 
 // ---- ProgressBar ------------------------------------------------------------------------
 
-WNDPROC ProgressBar::systemProc_ = nullptr;
-
 ProgressBar::ProgressBar(WinControl* parent) : Fluent(parent) {
     CreateHandle(PROGRESS_CLASSW, WS_CHILD | WS_VISIBLE, 0);
     SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProgressBar::PacedProc)));
-    if (!systemProc_) systemProc_ = previous;
-}
-
-LRESULT CALLBACK ProgressBar::PacedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_PAINT) {
-        auto* self = FromHandle(hwnd);
-        Form* form = self ? self->OwnerForm() : nullptr;
-        if (form && !form->PaintNow(hwnd)) return 0;
-    }
-    return CallWindowProcW(systemProc_, hwnd, msg, wp, lp);
 }
 
 ProgressBar& ProgressBar::Min(int value) {
@@ -314,7 +300,16 @@ ProgressBar& ProgressBar::Max(int value) {
 
 ProgressBar& ProgressBar::Position(int value) {
     position_ = value < min_ ? min_ : (value > max_ ? max_ : value);
+    // The system's bar paints itself as soon as it moves; on a form that paints by frames it
+    // moves with its drawing off and is painted at the next frame.
+    Form* form = OwnerForm();
+    const bool byFrames = form && form->PaintsByFrames();
+    if (byFrames) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
     SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    if (byFrames) {
+        SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+        form->PaintAtNextFrame(Handle());
+    }
     return *this;
 }
 

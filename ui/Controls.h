@@ -120,10 +120,6 @@ public:
     int Position() const { return position_; }
 
 private:
-    // The system's bar paints itself as soon as its position changes; its paints are held
-    // to the form's frames like the form's own.
-    static LRESULT CALLBACK PacedProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static WNDPROC systemProc_;
     int min_ = 0, max_ = 100, position_ = 0;
 };
 

@@ -36,9 +36,12 @@ public:
     // The controls take every change at once; only its painting waits for the next frame,
     // where everything changed since the last one is painted together.
     Form& FrameRate(unsigned perSecond);
+    bool PaintsByFrames() const { return frameTimer_ != nullptr; }
     // Asked by the form's windows as they are about to paint: true to paint now. Otherwise
     // the window's invalid area is taken over (and validated) and painted at the next frame.
     bool PaintNow(HWND window);
+    // Has one of the form's windows painted whole at the next frame.
+    void PaintAtNextFrame(HWND window);
 
     void Show();
     void Hide();
@@ -72,6 +75,7 @@ private:
     void ApplyStyle();
     CloseAction DoClose();
     void PaintFrame();
+    void WaitForFrame(HWND window, win::UniqueRegion area);
 
     std::wstring caption_;
     int clientWidth_ = 320, clientHeight_ = 240;
