@@ -13,9 +13,12 @@
 #
 # Usage: bash bench/triturar_muchos.sh [--diez-mil]      (a benchmark: nothing is asserted)
 #   default:     1,000 files of about 30 bytes in 10 folders;
-#   --diez-mil:  10,000 files in one folder, then in 100 folders (raw limit, ultra-fast mode and,
-#                unless SIN_DEFECTO=1, the default settings), to show whether one large folder
-#                makes the program's own work grow faster than the file count.
+#   --diez-mil:  10,000 files in one folder, then in 100 folders, to show whether one large
+#                folder makes the program's own work grow faster than the file count. The
+#                contenders are the raw limit, ultra-fast mode and the default settings, or those
+#                named in DIEZ_MIL (for instance DIEZ_MIL="ultra defecto").
+# ARBOL_EN=folder builds the trees there instead of below /tmp (/dev/shm, say, to take the disk's
+# flushes out and leave the program's own work).
 # PROGRAMA=path/to/Trituradora.exe measures that build instead of building ./build.
 # The figures are only as quiet as the machine: run it while nothing else compiles.
 set -euo pipefail
@@ -29,9 +32,9 @@ start_display --own
 start_wine unmanaged
 set +e
 . tests/forense/comun.bash build
-trap 'limpiar; stop_all' EXIT
+arbol="${ARBOL_EN:-$work}/arbol-trituradora-$$"
+trap 'rm -rf "$arbol"; limpiar; stop_all' EXIT
 [ -n "${PROGRAMA:-}" ] && exe="$(cd "$(dirname "$PROGRAMA")" && pwd)/$(basename "$PROGRAMA")"
-arbol="$work/arbol"
 
 # arbol_de FILES FOLDERS: the tree, every file "archivo N" plus a line of its own (about 30
 # bytes), spread round-robin over the folders (FOLDERS = 1: all directly in the tree's root).
@@ -79,8 +82,9 @@ limite=""
 linea() {
   local queda="gone"
   [ -e "$arbol" ] && queda="NOT GONE: $(find "$arbol" | wc -l) entries left"
-  awk -v x="$1" -v s="$2" -v n="$3" -v l="${limite:-$2}" -v q="$queda" \
-    'BEGIN { printf "%-36s %8.2f s %8.0f files/s %7.2fx   tree %s\n", x, s, n / s, s / l, q }'
+  awk -v x="$1" -v s="$2" -v n="$3" -v l="${limite:--}" -v q="$queda" \
+    'BEGIN { r = l == "-" ? "      -" : sprintf("%6.2fx", s / l)
+             printf "%-36s %8.2f s %8.0f files/s %8s   tree %s\n", x, s, n / s, r, q }'
   rm -rf "$arbol"
 }
 
@@ -88,9 +92,10 @@ linea() {
 ronda() {
   local n="$1" c="$2"; shift 2
   printf '\n%s files of about 30 bytes in %s folder(s), on %s; load average %s\n' "$n" "$c" \
-    "$(df --output=source,fstype /tmp | tail -n1 | tr -s ' ')" "$(cut -d' ' -f1-3 /proc/loadavg)"
+    "$(mkdir -p "$arbol" && df --output=source,fstype "$arbol" | tail -n1 | tr -s ' ')" "$(cut -d' ' -f1-3 /proc/loadavg)"
   printf '%-36s %10s %14s %8s\n' "" seconds files/s "x raw"
   local quien s
+  limite=""
   for quien in "$@"; do
     arbol_de "$n" "$c"
     case "$quien" in
@@ -105,8 +110,7 @@ ronda() {
 }
 
 if [ "$modo" = --diez-mil ]; then
-  contendientes=(crudo ultra)
-  [ "${SIN_DEFECTO:-0}" = 1 ] || contendientes+=(defecto)
+  read -r -a contendientes <<<"${DIEZ_MIL:-crudo ultra defecto}"
   ronda 10000 1 "${contendientes[@]}"
   ronda 10000 100 "${contendientes[@]}"
 else
