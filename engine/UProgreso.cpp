@@ -14,7 +14,7 @@ TFProgreso::TFProgreso() {
     Border(BorderStyle::Single, 0);
     ClientSize(416, 258);
     Position(FormPosition::ScreenCenter);
-    FrameRate(30);  // however fast the passes go, the window is painted at most 30 times a second
+    FrameRate(30);  // however fast the passes go, the labels are painted at most 30 times a second
 
     Panel1.AlignClient().BevelInner(BevelKind::Lowered).BorderWidth(5).Color(colors::Silver).Cursor(crHourGlass);
     PaintBox1.AlignClient();

@@ -300,16 +300,9 @@ ProgressBar& ProgressBar::Max(int value) {
 
 ProgressBar& ProgressBar::Position(int value) {
     position_ = value < min_ ? min_ : (value > max_ ? max_ : value);
-    // The system's bar paints itself as soon as it moves; on a form that paints by frames it
-    // moves with its drawing off and is painted at the next frame.
-    Form* form = OwnerForm();
-    const bool byFrames = form && form->PaintsByFrames();
-    if (byFrames) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+    // The system's bar paints itself as soon as it moves, frames or not: holding it back (its
+    // drawing switched off and on around each move) cost more than the paint it saved.
     SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
-    if (byFrames) {
-        SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
-        form->PaintAtNextFrame(Handle());
-    }
     return *this;
 }
 

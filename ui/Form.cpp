@@ -111,21 +111,11 @@ bool Form::PaintNow(HWND window) {
     win::UniqueRegion area(CreateRectRgn(0, 0, 0, 0));
     if (!area || GetUpdateRgn(window, area.get(), FALSE) == ERROR) return true;
     ValidateRect(window, nullptr);
-    WaitForFrame(window, std::move(area));
-    return false;
-}
-
-void Form::PaintAtNextFrame(HWND window) {
-    RECT client;
-    if (!frameTimer_ || !GetClientRect(window, &client)) return;
-    if (win::UniqueRegion area(CreateRectRgnIndirect(&client)); area) WaitForFrame(window, std::move(area));
-}
-
-void Form::WaitForFrame(HWND window, win::UniqueRegion area) {
     auto it = std::find_if(waitingPaint_.begin(), waitingPaint_.end(), [&](const auto& w) { return w.first == window; });
     if (it == waitingPaint_.end()) waitingPaint_.emplace_back(window, std::move(area));
     else CombineRgn(it->second.get(), it->second.get(), area.get(), RGN_OR);
     if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
+    return false;
 }
 
 void Form::PaintFrame() {

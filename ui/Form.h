@@ -32,16 +32,15 @@ public:
     Form& Position(FormPosition position);
     Form& Border(BorderStyle style, unsigned icons = biSystemMenu | biMinimize | biMaximize);
     Form& StayOnTop(bool on);
-    // Paints the form at most `perSecond` times a second (0, the default: whenever asked).
-    // The controls take every change at once; only its painting waits for the next frame,
-    // where everything changed since the last one is painted together.
+    // Paints the form's own windows (the form and its panels, with the labels and pictures
+    // on them) at most `perSecond` times a second (0, the default: whenever asked). The
+    // controls take every change at once; only its painting waits for the next frame, where
+    // everything changed since the last one is painted together. Wrapped system controls
+    // (buttons, progress bars) still paint themselves.
     Form& FrameRate(unsigned perSecond);
-    bool PaintsByFrames() const { return frameTimer_ != nullptr; }
     // Asked by the form's windows as they are about to paint: true to paint now. Otherwise
     // the window's invalid area is taken over (and validated) and painted at the next frame.
     bool PaintNow(HWND window);
-    // Has one of the form's windows painted whole at the next frame.
-    void PaintAtNextFrame(HWND window);
 
     void Show();
     void Hide();
@@ -75,7 +74,6 @@ private:
     void ApplyStyle();
     CloseAction DoClose();
     void PaintFrame();
-    void WaitForFrame(HWND window, win::UniqueRegion area);
 
     std::wstring caption_;
     int clientWidth_ = 320, clientHeight_ = 240;
