@@ -42,6 +42,12 @@ struct FileTraits {
     static pointer invalid() noexcept { return INVALID_HANDLE_VALUE; }
     static void close(pointer h) noexcept { CloseHandle(h); }
 };
+// Events, threads and the other kernel objects that are invalid at null.
+struct KernelTraits {
+    using pointer = HANDLE;
+    static pointer invalid() noexcept { return nullptr; }
+    static void close(pointer h) noexcept { CloseHandle(h); }
+};
 struct FindTraits {
     using pointer = HANDLE;
     static pointer invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -76,6 +82,8 @@ struct WindowTraits {
 
 using UniqueFile = UniqueHandle<FileTraits>;
 using UniqueFind = UniqueHandle<FindTraits>;
+using UniqueEvent = UniqueHandle<KernelTraits>;
+using UniqueThread = UniqueHandle<KernelTraits>;
 using UniqueKey = UniqueHandle<KeyTraits>;
 using UniqueFont = UniqueHandle<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;

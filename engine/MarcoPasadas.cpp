@@ -1,26 +1,109 @@
 #include "engine/MarcoPasadas.h"
 
+#include <windows.h>
+
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <optional>
 #include <string>
 
+#include "base/Handle.h"
 #include "engine/Seguimiento.h"
 #include "engine/ShredOptions.h"
 
-Latido::Latido(Seguimiento& seguimiento) : seguimiento_(seguimiento), ultimoBombeo_(GetTickCount64()) {}
+namespace {
+// The thread that does a method's file work, one step at a time. A step is handed over whole
+// and its answer comes back whole; the two events order every access to them (setting and
+// waiting on an event are full memory barriers), so the threads never touch them at once.
+// Where no thread can be made, the steps run here instead.
+class Obrero {
+public:
+    Obrero()
+        : hay_(CreateEventW(nullptr, FALSE, FALSE, nullptr)), hecho_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+        if (hay_ && hecho_) hilo_.reset(CreateThread(nullptr, 0, &Obrero::Bucle, this, 0, nullptr));
+    }
+    ~Obrero() {
+        if (!hilo_) return;
+        paso_ = nullptr;  // the end
+        SetEvent(hay_.get());
+        WaitForSingleObject(hilo_.get(), INFINITE);
+    }
+    Obrero(const Obrero&) = delete;
+    Obrero& operator=(const Obrero&) = delete;
 
-void Latido::Mirar() {
-    pendientes_ = 0;
-    const ULONGLONG ahora = GetTickCount64();
-    if (ahora - ultimoBombeo_ < kMilisegundosEntreBombeos) return;
-    seguimiento_.Bombear();
-    ultimoBombeo_ = GetTickCount64();
-}
+    // Taken by one frame at a time; false when another frame has it.
+    bool Tomar() { return !ocupado_.exchange(true); }
+    void Soltar() { ocupado_ = false; }
+
+    // Runs `paso` on the worker while the window answers, and gives back its answer or its
+    // exception.
+    bool Hacer(Seguimiento& seguimiento, const std::function<bool()>& paso) {
+        if (!hilo_) return paso();
+        paso_ = &paso;
+        error_ = nullptr;
+        SetEvent(hay_.get());
+        try {
+            seguimiento.EsperarAtendiendo(hecho_.get());
+        } catch (...) {  // the step still uses what the caller holds: let it end first
+            WaitForSingleObject(hecho_.get(), INFINITE);
+            throw;
+        }
+        if (error_) std::rethrow_exception(error_);
+        return respuesta_;
+    }
+
+private:
+    static DWORD WINAPI Bucle(void* yo) {
+        auto& o = *static_cast<Obrero*>(yo);
+        for (;;) {
+            WaitForSingleObject(o.hay_.get(), INFINITE);
+            if (!o.paso_) return 0;
+            try {
+                o.respuesta_ = (*o.paso_)();
+            } catch (...) {
+                o.error_ = std::current_exception();
+            }
+            SetEvent(o.hecho_.get());
+        }
+    }
+
+    win::UniqueEvent hay_, hecho_;
+    const std::function<bool()>* paso_ = nullptr;
+    bool respuesta_ = false;
+    std::exception_ptr error_;
+    std::atomic<bool> ocupado_{false};
+    win::UniqueThread hilo_;  // last: it ends first, while the rest still exists
+};
+
+// One worker serves every frame, one after another, for as long as the program runs: making a
+// thread costs more than the passes over a small file. A frame that begins while another one
+// has it (a run started from a window's handler during a wait) gets a worker of its own.
+class ObreroPrestado {
+public:
+    ObreroPrestado() {
+        static Obrero comun;
+        if (comun.Tomar()) comun_ = &comun;
+        else propio_.emplace();
+    }
+    ~ObreroPrestado() {
+        if (comun_) comun_->Soltar();
+    }
+    ObreroPrestado(const ObreroPrestado&) = delete;
+    ObreroPrestado& operator=(const ObreroPrestado&) = delete;
+    Obrero* operator->() { return comun_ ? comun_ : &*propio_; }
+
+private:
+    Obrero* comun_ = nullptr;
+    std::optional<Obrero> propio_;
+};
+}  // namespace
 
 bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
-                     const std::function<bool()>& preparar,
-                     const std::function<bool(int pasada, Latido& latido)>& pasada) {
+                     const std::function<bool()>& preparar, const std::function<bool(int pasada)>& pasada) {
     if (seguimiento.CancelarPedido() || pasadas <= 0) return true;
-    if (preparar && !preparar()) return false;
+    ObreroPrestado obrero;
+    if (preparar && !obrero->Hacer(seguimiento, preparar)) return false;
 
     // The methods in use are always 1 to NMetodos, at least method 1.
     const int k = std::max(NMetodos, 1);
@@ -34,8 +117,7 @@ bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFall
         seguimiento.Bombear();
         if (seguimiento.CancelarPedido()) break;
 
-        Latido latido(seguimiento);
-        if (!pasada(i, latido)) {
+        if (!obrero->Hacer(seguimiento, [&] { return pasada(i); })) {
             resultado = false;
             if (trasFallo == TrasFallo::Terminar) break;
         }

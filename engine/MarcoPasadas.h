@@ -1,37 +1,11 @@
 #pragma once
 // The pass frame shared by the five overwrite methods: before every pass it moves the bar,
 // writes the pass counter, lets the progress window handle its messages and looks at the
-// cancel request. During a long pass the window is kept answering by a heartbeat.
-#include <windows.h>
-
-#include <cstdint>
+// cancel request. The file work itself (the preparation and every pass) runs on a thread of
+// its own while the window goes on answering, however long a write or a flush takes.
 #include <functional>
 
 class Seguimiento;
-
-// Keeps the progress window answering while one pass runs: every 256 KiB written it looks at
-// the clock, and once 100 ms have gone by since the window last handled its messages it lets
-// it handle them again (repaints, a click on Cancelar). A cancel request set here only sets the
-// flag; the pass goes on to its end and the flag is seen at the next pass boundary. Small files
-// never reach the clock.
-class Latido {
-public:
-    static constexpr uint64_t kBytesEntreMiradas = 256 * 1024;
-    static constexpr ULONGLONG kMilisegundosEntreBombeos = 100;
-
-    explicit Latido(Seguimiento& seguimiento);
-    // Counts bytes written in the pass.
-    void Escritos(uint64_t bytes) {
-        pendientes_ += bytes;
-        if (pendientes_ >= kBytesEntreMiradas) Mirar();
-    }
-
-private:
-    void Mirar();
-    Seguimiento& seguimiento_;
-    uint64_t pendientes_ = 0;
-    ULONGLONG ultimoBombeo_;
-};
 
 // What a failed pass means for the method: the end of its passes, or only that pass.
 enum class TrasFallo { Terminar, Seguir };
@@ -43,6 +17,12 @@ enum class TrasFallo { Terminar, Seguir };
 // counter becomes "N de P"; pending messages are handled; a cancel request then ends the
 // method. `pasada` does pass i and answers whether it succeeded. The answer is the AND of the
 // passes done; with TrasFallo::Terminar a failed pass is the last.
+//
+// `preparar` and `pasada` run on a worker thread, one at a time, while this thread waits with
+// the window answering (Seguimiento::EsperarAtendiendo). A cancel request made meanwhile only
+// sets the flag: a begun pass runs to its end and the flag is seen at the next boundary. The
+// two must therefore touch nothing the window's handlers touch; what they share with the
+// method (its file, its buffers, the generator) is never used by this thread while they run.
+// An exception they raise comes back here.
 bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
-                     const std::function<bool()>& preparar,
-                     const std::function<bool(int pasada, Latido& latido)>& pasada);
+                     const std::function<bool()>& preparar, const std::function<bool(int pasada)>& pasada);

@@ -1,6 +1,8 @@
 #pragma once
 // What a run tells whoever shows it, and what it asks of it. The engine speaks only to this;
 // the progress window is one implementation, the tests have a recording one.
+#include <windows.h>
+
 #include <cstdint>
 #include <string>
 
@@ -24,6 +26,9 @@ public:
     virtual void EtiquetaPasada(const std::wstring& texto) = 0;
     // Lets the window handle what is pending: repaints, a press of Cancelar.
     virtual void Bombear() = 0;
+    // Waits until `listo` is signalled (work going on in another thread is over), the window
+    // handling its messages meanwhile as they come, so that it answers however long the wait.
+    virtual void EsperarAtendiendo(HANDLE listo) = 0;
     // Whether Cancelar has been pressed during this run.
     virtual bool CancelarPedido() const = 0;
     // Marks whether the last file was stopped by the cancel request.

@@ -136,29 +136,28 @@ bool Mover(HANDLE archivo, int64_t desplazamiento, DWORD desde) {
 }
 
 // One write call; the count the system reports is handed back for the methods that look at it.
-bool Escribir(HANDLE archivo, const uint8_t* datos, DWORD n, Latido& latido, DWORD* escritos = nullptr) {
+bool Escribir(HANDLE archivo, const uint8_t* datos, DWORD n, DWORD* escritos = nullptr) {
     DWORD hechos = 0;
     if (!WriteFile(archivo, datos, n, &hechos, nullptr)) return false;
-    latido.Escritos(n);
     if (escritos) *escritos = hechos;
     return true;
 }
 
 // Writes `bloques` whole blocks from the current position.
-bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques, Latido& latido) {
+bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques) {
     for (int64_t b = 0; b < bloques; ++b)
-        if (!Escribir(archivo, bloque.data(), kBloque, latido)) return false;
+        if (!Escribir(archivo, bloque.data(), kBloque)) return false;
     return true;
 }
 
 // Method 1's sub-pass: the block over the file's current size from offset 0, then a flush.
-bool CubrirConBloque(HANDLE archivo, const Bloque& bloque, Latido& latido) {
+bool CubrirConBloque(HANDLE archivo, const Bloque& bloque) {
     return Asentado(archivo, [&] {
         int64_t restantes = 0;
         if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
         while (restantes > 0) {
             const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
-            if (!Escribir(archivo, bloque.data(), n, latido)) return false;
+            if (!Escribir(archivo, bloque.data(), n)) return false;
             restantes -= n;
         }
         return true;
@@ -172,22 +171,22 @@ struct Triple {
 
 // Writes n bytes of a buffer, in as many calls as it takes for the system to count them all.
 // A failed call, or one that writes nothing, ends the method.
-bool EscribirCompleto(HANDLE archivo, const std::vector<uint8_t>& buffer, DWORD n, Latido& latido) {
+bool EscribirCompleto(HANDLE archivo, const std::vector<uint8_t>& buffer, DWORD n) {
     DWORD hechos = 0;
     while (hechos < n) {
         DWORD escritos = 0;
-        if (!Escribir(archivo, buffer.data() + hechos, n - hechos, latido, &escritos) || escritos == 0) return false;
+        if (!Escribir(archivo, buffer.data() + hechos, n - hechos, &escritos) || escritos == 0) return false;
         hechos += escritos;
     }
     return true;
 }
 
 // The triple over n bytes at the current position: 0x00, back, 0xFF, back, random.
-bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n, Latido& latido) {
+bool EscribirTriple(HANDLE archivo, const Triple& t, DWORD n) {
     const int64_t atras = -static_cast<int64_t>(n);
-    return EscribirCompleto(archivo, t.ceros, n, latido) && Mover(archivo, atras, FILE_CURRENT) &&
-           EscribirCompleto(archivo, t.unos, n, latido) && Mover(archivo, atras, FILE_CURRENT) &&
-           EscribirCompleto(archivo, t.azar, n, latido);
+    return EscribirCompleto(archivo, t.ceros, n) && Mover(archivo, atras, FILE_CURRENT) &&
+           EscribirCompleto(archivo, t.unos, n) && Mover(archivo, atras, FILE_CURRENT) &&
+           EscribirCompleto(archivo, t.azar, n);
 }
 
 uint8_t Patron(int pasada) { return TablaPatrones[pasada % 6]; }
@@ -199,20 +198,20 @@ bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, 0);
         return static_cast<bool>(archivo);
     };
-    auto pasada = [&](int, Latido& latido) {
+    auto pasada = [&](int) {
         bloque.fill(0x00);
-        if (!CubrirConBloque(archivo.get(), bloque, latido)) return objetivo.Anotado(false);
+        if (!CubrirConBloque(archivo.get(), bloque)) return objetivo.Anotado(false);
         bloque.fill(0x01);
-        if (!CubrirConBloque(archivo.get(), bloque, latido)) return objetivo.Anotado(false);
+        if (!CubrirConBloque(archivo.get(), bloque)) return objetivo.Anotado(false);
         for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
-        return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque, latido));
+        return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque));
     };
     return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
 bool Metodo2(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque leido, escrito;
-    auto pasada = [&](int i, Latido& latido) {
+    auto pasada = [&](int i) {
         Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         const auto relleno = static_cast<uint8_t>((i + 27) % 256);
@@ -223,7 +222,7 @@ bool Metodo2(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
                 if (n == 0) return true;
                 std::fill_n(escrito.begin(), n, relleno);
                 if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
-                if (!Escribir(archivo.get(), escrito.data(), n, latido, &w)) return false;
+                if (!Escribir(archivo.get(), escrito.data(), n, &w)) return false;
                 if (w < n) return true;
             }
         }));
@@ -242,19 +241,19 @@ bool Metodo3(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         for (auto& b : t.azar) b = static_cast<uint8_t>(Sortear(255));
         return true;
     };
-    auto pasada = [&](int, Latido& latido) {
+    auto pasada = [&](int) {
         Apertura archivo = objetivo.Abrir(GENERIC_WRITE, 0);
         int64_t tamano = 0;
         if (!archivo) return false;
         if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         if (tamano <= 0) return true;
         return objetivo.Anotado(Asentado(archivo.get(), [&] {
-            if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1, latido) ||
+            if (!Mover(archivo.get(), tamano - 1, FILE_BEGIN) || !EscribirTriple(archivo.get(), t, 1) ||
                 !Mover(archivo.get(), 0, FILE_BEGIN))
                 return false;
             for (int64_t restantes = tamano - 1; restantes > 0;) {
                 const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kTrozo));
-                if (!EscribirTriple(archivo.get(), t, n, latido)) return false;
+                if (!EscribirTriple(archivo.get(), t, n)) return false;
                 restantes -= n;
             }
             return true;
@@ -265,7 +264,7 @@ bool Metodo3(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
 
 bool Metodo4(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     Bloque bloque;
-    auto pasada = [&](int i, Latido& latido) {
+    auto pasada = [&](int i) {
         bloque.fill(Patron(i));
         Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         int64_t tamano = 0;
@@ -274,13 +273,13 @@ bool Metodo4(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         // Truncating division: one block for sizes 0 to 4096, ceil(size / 4096) beyond.
         const int64_t bloques = (tamano - 1) / kBloque + 1;
         return objetivo.Anotado(
-            Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques, latido); }));
+            Asentado(archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, bloques); }));
     };
     return RecorrerPasadas(seguimiento, 4, pasadas, TrasFallo::Terminar, nullptr, pasada);
 }
 
 bool Metodo5(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
-    auto pasada = [&](int i, Latido& latido) {
+    auto pasada = [&](int i) {
         Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
         Bloque bloque;
@@ -289,7 +288,7 @@ bool Metodo5(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         // Whole blocks while the position is below the size: none for an empty file.
         return objetivo.Anotado(Asentado(
-            archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque, latido); }));
+            archivo.get(), [&] { return EscribirBloques(archivo.get(), bloque, (tamano + kBloque - 1) / kBloque); }));
     };
     return RecorrerPasadas(seguimiento, 5, pasadas, TrasFallo::Seguir, nullptr, pasada);
 }

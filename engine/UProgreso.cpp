@@ -16,6 +16,7 @@ TFProgreso::TFProgreso() {
     Border(BorderStyle::Single, 0);
     ClientSize(416, 258);
     Position(FormPosition::ScreenCenter);
+    FrameRate(30);  // however fast the passes go, the labels are painted at most 30 times a second
 
     Panel1.AlignClient().BevelInner(BevelKind::Lowered).BorderWidth(5).Color(colors::Silver).Cursor(crHourGlass);
     PaintBox1.AlignClient();

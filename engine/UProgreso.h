@@ -50,6 +50,7 @@ public:
     void PosicionPasada(int posicion) override { Progreso.Position(posicion); }
     void EtiquetaPasada(const std::wstring& texto) override { LabelNpasada.Caption(texto); }
     void Bombear() override { ui::App().ProcessMessages(); }
+    void EsperarAtendiendo(HANDLE listo) override { ui::App().ProcessMessagesUntil(listo); }
     bool CancelarPedido() const override { return Cancelado; }
     void ParadoPorCancelar(bool parado) override { Tag = parado ? 1 : 0; }
 };

@@ -117,6 +117,16 @@ void Application::ProcessMessages() {
     }
 }
 
+void Application::ProcessMessagesUntil(HANDLE event) {
+    for (;;) {
+        switch (MsgWaitForMultipleObjectsEx(1, &event, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE)) {
+        case WAIT_OBJECT_0: return;
+        case WAIT_OBJECT_0 + 1: ProcessMessages(); break;
+        default: WaitForSingleObject(event, INFINITE); return;  // the wait itself failed
+        }
+    }
+}
+
 bool Application::HandleMessage() {
     MSG msg;
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) {

@@ -51,6 +51,9 @@ public:
     void Run();
     // Dispatches every pending message and returns.
     void ProcessMessages();
+    // Handles messages as they come until the event is signalled: the windows stay alive
+    // while work goes on in another thread.
+    void ProcessMessagesUntil(HANDLE event);
     // Waits for one message and handles it; false once the quit request has arrived.
     bool HandleMessage();
     // Posts the quit request.

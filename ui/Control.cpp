@@ -162,7 +162,7 @@ LRESULT WinControl::WindowMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT:
-        PaintWindow();
+        if (Form* form = OwnerForm(); !form || form->PaintNow(Handle())) PaintWindow();
         return 0;
     case WM_COMMAND:
         if (auto* c = FromHandle(reinterpret_cast<HWND>(lp))) {

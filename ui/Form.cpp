@@ -98,6 +98,44 @@ void Form::Show() {
 
 void Form::Hide() { SetVisible(false); }
 
+Form& Form::FrameRate(unsigned perSecond) {
+    if (perSecond == 0) {
+        frameTimer_.reset();
+        PaintFrame();
+        return *this;
+    }
+    if (!frameTimer_) {
+        frameTimer_ = std::make_unique<Timer>();
+        frameTimer_->Enabled(false);
+        frameTimer_->OnTimer = [this] { PaintFrame(); };
+    }
+    frameTimer_->Interval(std::max(1u, 1000 / perSecond));
+    return *this;
+}
+
+bool Form::PaintNow(HWND window) {
+    if (!frameTimer_ || inFrame_) return true;
+    win::UniqueRegion area(CreateRectRgn(0, 0, 0, 0));
+    if (!area || GetUpdateRgn(window, area.get(), FALSE) == ERROR) return true;
+    ValidateRect(window, nullptr);
+    auto it = std::find_if(waitingPaint_.begin(), waitingPaint_.end(), [&](const auto& w) { return w.first == window; });
+    if (it == waitingPaint_.end()) waitingPaint_.emplace_back(window, std::move(area));
+    else CombineRgn(it->second.get(), it->second.get(), area.get(), RGN_OR);
+    if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
+    return false;
+}
+
+void Form::PaintFrame() {
+    if (frameTimer_) frameTimer_->Enabled(false);
+    inFrame_ = true;
+    for (auto& [window, area] : std::exchange(waitingPaint_, {})) {
+        if (!IsWindow(window)) continue;
+        InvalidateRgn(window, area.get(), FALSE);
+        UpdateWindow(window);
+    }
+    inFrame_ = false;
+}
+
 void Form::VisibilityChanged() {
     if (!visible_) {
         // A control of the form that holds the mouse gives it up, or the hidden form would

@@ -1,9 +1,13 @@
 #pragma once
 // A top-level window with a caption, a border style, a modal loop and default/cancel buttons.
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/Control.h"
+#include "ui/Timer.h"
 
 namespace ui {
 
@@ -28,6 +32,15 @@ public:
     Form& Position(FormPosition position);
     Form& Border(BorderStyle style, unsigned icons = biSystemMenu | biMinimize | biMaximize);
     Form& StayOnTop(bool on);
+    // Paints the form's own windows (the form and its panels, with the labels and pictures
+    // on them) at most `perSecond` times a second (0, the default: whenever asked). The
+    // controls take every change at once; only its painting waits for the next frame, where
+    // everything changed since the last one is painted together. Wrapped system controls
+    // (buttons, progress bars) still paint themselves.
+    Form& FrameRate(unsigned perSecond);
+    // Asked by the form's windows as they are about to paint: true to paint now. Otherwise
+    // the window's invalid area is taken over (and validated) and painted at the next frame.
+    bool PaintNow(HWND window);
 
     void Show();
     void Hide();
@@ -60,6 +73,7 @@ protected:
 private:
     void ApplyStyle();
     CloseAction DoClose();
+    void PaintFrame();
 
     std::wstring caption_;
     int clientWidth_ = 320, clientHeight_ = 240;
@@ -72,6 +86,9 @@ private:
     BitBtn* defaultButton_ = nullptr;
     BitBtn* cancelButton_ = nullptr;
     MainMenu* menu_ = nullptr;
+    std::unique_ptr<Timer> frameTimer_;  // runs while some paint waits
+    std::vector<std::pair<HWND, win::UniqueRegion>> waitingPaint_;
+    bool inFrame_ = false;
 };
 
 }  // namespace ui

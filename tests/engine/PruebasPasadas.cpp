@@ -5,8 +5,6 @@
 #include <iterator>
 #include <utility>
 
-
-
 std::wstring ArchivoLleno(const prueba::CarpetaTemporal& carpeta, const std::wstring& nombre, uint64_t tamano,
                           uint8_t byte) {
     const std::filesystem::path ruta = carpeta / nombre;
@@ -48,5 +46,15 @@ void SeguimientoGrabado::Bombear() {
         marcas_.push_back({posicion, Etiqueta});
         if (auto it = acciones_.find(posicion); it != acciones_.end()) it->second();
     }
+    AlPlazo();
+}
+
+void SeguimientoGrabado::EsperarAtendiendo(HANDLE listo) {
+    esperando_ = true;
+    while (WaitForSingleObject(listo, 5) == WAIT_TIMEOUT) AlPlazo();
+    esperando_ = false;
+}
+
+void SeguimientoGrabado::AlPlazo() {
     if (alPlazo_ && GetTickCount64() >= plazo_) std::exchange(alPlazo_, nullptr)();
 }

@@ -38,8 +38,11 @@ public:
 
     void En(int posicion, std::function<void()> accion) { acciones_[posicion] = std::move(accion); }
     // Runs `accion` at the first pump `milisegundos` or more from now, wherever it happens (at
-    // a pass boundary or inside a long pass).
+    // a pass boundary, or while the engine waits for work done in another thread: there the
+    // display handles its messages every few milliseconds, as a window does when they come).
     void Tras(ULONGLONG milisegundos, std::function<void()> accion);
+    // Whether the engine is now waiting for work going on in another thread.
+    bool Esperando() const { return esperando_; }
     // Cancelar pressed.
     void Cancelar() { Cancelado = true; }
 
@@ -60,13 +63,16 @@ public:
     void PosicionPasada(int posicion) override;
     void EtiquetaPasada(const std::wstring& texto) override { Etiqueta = texto; }
     void Bombear() override;
+    void EsperarAtendiendo(HANDLE listo) override;
     bool CancelarPedido() const override { return Cancelado; }
     void ParadoPorCancelar(bool) override {}
 
 private:
+    void AlPlazo();
     std::vector<int> pendientes_;
     std::vector<Marca> marcas_;
     std::map<int, std::function<void()>> acciones_;
     std::function<void()> alPlazo_;
     ULONGLONG plazo_ = 0;
+    bool esperando_ = false;
 };

@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <memory>
+#include <stdexcept>
 
 #include "PruebasPasadas.h"
 #include "base/Handle.h"
 #include "engine/Generador.h"
+#include "engine/MarcoPasadas.h"
 #include "engine/ShredOptions.h"
 #include "engine/Sobrescribir.h"
 
@@ -297,10 +299,12 @@ TEST_F(Sobrescribir, LongPassKeepsTheWindowAnswering) {
     SeguimientoGrabado& observador = Nuevo();
     size_t marcasAlPulsar = 0;
     ULONGLONG inicioPasada = 0, finPasada = 0;
+    bool pulsadoDuranteLaPasada = false;
     observador.En(1, [&] {
         inicioPasada = GetTickCount64();
         observador.Tras(20, [&] {
             marcasAlPulsar = observador.Marcas().size();
+            pulsadoDuranteLaPasada = observador.Esperando();
             ventana->Cancelar();
         });
     });
@@ -320,5 +324,109 @@ TEST_F(Sobrescribir, LongPassKeepsTheWindowAnswering) {
     if (marcasAlPulsar != 1 && finPasada - inicioPasada < 200)
         GTEST_SKIP() << "the pass took only " << finPasada - inicioPasada << " ms here, too short to need a pump";
     EXPECT_EQ(marcasAlPulsar, 1u) << "the click waited for the pass boundary";
+    EXPECT_TRUE(pulsadoDuranteLaPasada) << "the window answered only between passes";
+}
+
+// The frame itself, with passes that stand for a method's: each runs away from the window's
+// thread, and whatever it answers (or raises) there is what the method answers.
+TEST_F(Sobrescribir, PassesRunAwayFromTheWindowAndTheirAnswerComesBack) {
+    struct Caso {
+        const char* nombre;
+        TrasFallo trasFallo;
+        int falla;                  // the pass that fails (0: none)
+        bool lanza;                 // it fails by raising instead of answering false
+        bool respuesta;
+        std::vector<int> hechas;    // the passes that ran
+    };
+    const Caso casos[] = {
+        {"all passes succeed", TrasFallo::Terminar, 0, false, true, {1, 2, 3, 4}},
+        {"a failed pass is the last", TrasFallo::Terminar, 2, false, false, {1, 2}},
+        {"a failed pass, the next ones run", TrasFallo::Seguir, 2, false, false, {1, 2, 3, 4}},
+        {"a failure raised in the pass", TrasFallo::Terminar, 3, true, false, {1, 2, 3}},
+    };
+    Metodos(1, 4);
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        SeguimientoGrabado& observador = Nuevo();
+        std::vector<int> hechas;
+        bool enOtroHilo = true, preparadoEnOtroHilo = false;
+        const DWORD ventanaHilo = GetCurrentThreadId();
+        auto preparar = [&] {
+            preparadoEnOtroHilo = GetCurrentThreadId() != ventanaHilo;
+            return true;
+        };
+        auto pasada = [&](int i) {
+            enOtroHilo = enOtroHilo && GetCurrentThreadId() != ventanaHilo;
+            hechas.push_back(i);
+            if (i == c.falla && c.lanza) throw std::runtime_error("disco");
+            return i != c.falla;
+        };
+        bool respuesta = !c.respuesta;
+        try {
+            respuesta = RecorrerPasadas(observador, 1, 4, c.trasFallo, preparar, pasada);
+        } catch (const std::runtime_error&) {
+            respuesta = false;
+            EXPECT_TRUE(c.lanza);
+        }
+        EXPECT_EQ(respuesta, c.respuesta);
+        EXPECT_EQ(hechas, c.hechas);
+        EXPECT_EQ(observador.Posiciones(), c.hechas);  // one boundary before every pass run
+        EXPECT_TRUE(enOtroHilo);
+        EXPECT_TRUE(preparadoEnOtroHilo);
+    }
+}
+
+// A run begun from a window's handler while a pass is under way (the window answers its
+// messages then) gets its passes done too, beside the pass that waits for it.
+TEST_F(Sobrescribir, AFrameBegunDuringAPassRunsItsOwnPasses) {
+    Metodos(1, 2);
+    SeguimientoGrabado& observador = Nuevo();
+    SeguimientoGrabado dentro;
+    dentro.Maximo = 1;
+    DWORD hiloFuera = 0, hiloDentro = 0;
+    bool respuestaDentro = false, duranteLaPasada = false;
+    observador.En(1, [&] {
+        observador.Tras(20, [&] {
+            duranteLaPasada = observador.Esperando();
+            respuestaDentro = RecorrerPasadas(dentro, 1, 1, TrasFallo::Terminar, nullptr, [&](int) {
+                hiloDentro = GetCurrentThreadId();
+                return true;
+            });
+        });
+    });
+    const bool respuesta = RecorrerPasadas(observador, 1, 2, TrasFallo::Terminar, nullptr, [&](int i) {
+        if (i == 1) {
+            hiloFuera = GetCurrentThreadId();
+            Sleep(200);  // long enough for the window to be asked to answer meanwhile
+        }
+        return true;
+    });
+    EXPECT_TRUE(respuesta);
+    EXPECT_TRUE(duranteLaPasada);
+    EXPECT_TRUE(respuestaDentro);
+    EXPECT_EQ(observador.Posiciones(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(dentro.Posiciones(), std::vector<int>{1});
+    EXPECT_NE(hiloDentro, 0u);
+    EXPECT_NE(hiloDentro, hiloFuera);
+    EXPECT_NE(hiloDentro, GetCurrentThreadId());
+}
+
+// A disk that refuses every write (a link to the system's always-full device): the failure
+// met by the worker in pass 1 is the method's answer, and no further pass runs. Methods 2 and 4
+// write whatever the size the file reports (the device reports none).
+TEST_F(Sobrescribir, AWriteRefusedInAPassReachesTheAnswer) {
+    const int pasadas = 3;
+    Metodos(5, pasadas);
+    const std::wstring lleno = carpeta / L"lleno.dat";
+    if (!prueba::CrearEnlace(L"Z:\\dev\\full", lleno)) GTEST_SKIP() << "no full device here";
+    // It opens like any file: what fails is the transfer.
+    ASSERT_TRUE(win::UniqueFile(CreateFileW(lleno.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    for (int m : {2, 4}) {
+        SCOPED_TRACE("method " + std::to_string(m));
+        SeguimientoGrabado& observador = Nuevo();
+        EXPECT_FALSE(kMetodos[m - 1](*ventana, lleno, pasadas));
+        EXPECT_EQ(observador.Posiciones(), std::vector<int>{(m - 1) * pasadas + 1});
+    }
 }
 }  // namespace

@@ -38,6 +38,7 @@ public:
     void PosicionPasada(int) override {}
     void EtiquetaPasada(const std::wstring&) override {}
     void Bombear() override { cancelado = cancelado || --cancelarEnBombeo == 0; }
+    void EsperarAtendiendo(HANDLE listo) override { WaitForSingleObject(listo, INFINITE); }
     bool CancelarPedido() const override { return cancelado; }
     void ParadoPorCancelar(bool) override {}
 
