@@ -9,6 +9,7 @@
 #include "base/Rutas.h"
 #include "engine/Contexto.h"
 #include "engine/Generador.h"
+#include "engine/MarcoPasadas.h"
 #include "engine/Seguimiento.h"
 #include "engine/ShredOptions.h"
 #include "engine/Sobrescribir.h"
@@ -219,7 +220,7 @@ bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
     ArchivoRetenido archivo = ArchivoRetenido::Abrir(objeto, GENERIC_READ | GENERIC_WRITE, fallo);
     if (!archivo) return contexto.Fallar(fallo);
     if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
-    MarcarPrimerByte(archivo.get());
+    EnElObrero(seguimiento, [&] { return MarcarPrimerByte(archivo.get()); });
 
     bool resultado = SobrescribirMetodos(seguimiento, archivo.get(), contexto.pasadas, opciones, fallo);
     if (!resultado) contexto.Fallar(fallo);

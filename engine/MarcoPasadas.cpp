@@ -99,6 +99,11 @@ private:
 };
 }  // namespace
 
+bool EnElObrero(Seguimiento& seguimiento, const std::function<bool()>& paso) {
+    ObreroPrestado obrero;
+    return obrero->Hacer(seguimiento, paso);
+}
+
 bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
                      const std::function<bool()>& preparar, const std::function<bool(int pasada)>& pasada) {
     if (seguimiento.CancelarPedido() || pasadas <= 0) return true;

@@ -26,3 +26,8 @@ enum class TrasFallo { Terminar, Seguir };
 // An exception they raise comes back here.
 bool RecorrerPasadas(Seguimiento& seguimiento, int metodo, int pasadas, TrasFallo trasFallo,
                      const std::function<bool()>& preparar, const std::function<bool(int pasada)>& pasada);
+
+// Runs one step of file work outside the passes (the write test's flush of a file just written
+// can take seconds) on the same worker, the window answering meanwhile; answers the step's
+// answer. The same rules hold as for a pass.
+bool EnElObrero(Seguimiento& seguimiento, const std::function<bool()>& paso);
