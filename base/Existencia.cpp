@@ -16,9 +16,13 @@ bool ExisteArchivo(const std::wstring& ruta) {
     WIN32_FIND_DATAW datos;
     win::UniqueFind busqueda(FindFirstFileW(RutaApi(ruta).c_str(), &datos));
     if (!busqueda || (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) return false;
+    return FechaDos(datos.ftLastWriteTime);
+}
+
+bool FechaDos(const FILETIME& escritura) {
     FILETIME local;
     WORD fecha, hora;
-    return FileTimeToLocalFileTime(&datos.ftLastWriteTime, &local) && FileTimeToDosDateTime(&local, &fecha, &hora);
+    return FileTimeToLocalFileTime(&escritura, &local) && FileTimeToDosDateTime(&local, &fecha, &hora);
 }
 
 namespace {

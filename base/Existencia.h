@@ -11,6 +11,9 @@ bool ExisteCarpeta(const std::wstring& ruta);
 // A search for the exact path finds an entry that is not a folder, whose last-write time in
 // local time is a valid DOS date and time (1980 to 2107). Wildcards never match.
 bool ExisteArchivo(const std::wstring& ruta);
+// Whether a last-write time, in local time, is a valid DOS date and time (1980 to 2107): a file
+// dated outside that range counts as missing.
+bool FechaDos(const FILETIME& escritura);
 // The path is a link: a reparse point (junction, symbolic link), or a file whose opened
 // handle resolves to another place than the folder it lies in. Links are never walked,
 // written or deleted through.

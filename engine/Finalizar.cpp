@@ -110,13 +110,6 @@ bool QuitarSoloLecturaDe(Objeto& objeto, Fallo& fallo) {
     objeto.atributos = basica.FileAttributes;
     return true;
 }
-
-// A file whose last-write time has no DOS date and time (before 1980) counts as missing.
-bool FechaValida(const FILETIME& escritura) {
-    FILETIME local;
-    WORD fecha, hora;
-    return FileTimeToLocalFileTime(&escritura, &local) && FileTimeToDosDateTime(&local, &fecha, &hora);
-}
 }  // namespace
 
 ArchivoRetenido ArchivoRetenido::Abrir(Objeto& objeto, DWORD acceso, Fallo& fallo) {
@@ -209,7 +202,7 @@ bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
         return contexto.Fallar({Motivo::Cancelado, 0});
     };
     if (seguimiento.CancelarPedido()) return parado();
-    if (!FechaValida(objeto.escritura)) return contexto.Fallar({Motivo::NoExiste, ERROR_FILE_NOT_FOUND});
+    if (!FechaDos(objeto.escritura)) return contexto.Fallar({Motivo::NoExiste, ERROR_FILE_NOT_FOUND});
     // Data that also lives under a name nobody chose is not destroyed.
     if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
     if (opciones.UltraRapido) return TriturarUltraRapido(contexto, objeto);

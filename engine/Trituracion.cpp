@@ -40,9 +40,7 @@ void RecorrerCarpeta(const std::wstring& carpeta, Visit visit) {
 uint64_t BytesDe(const Objeto& objeto, uint64_t& archivos) {
     archivos = 0;
     if (objeto.carpeta) return TamanoCarpeta(objeto.ruta, archivos);
-    FILETIME local;
-    WORD fecha, hora;
-    if (!FileTimeToLocalFileTime(&objeto.escritura, &local) || !FileTimeToDosDateTime(&local, &fecha, &hora)) return 0;
+    if (!FechaDos(objeto.escritura)) return 0;
     archivos = 1;
     return TamanoArchivo(objeto.ruta);
 }
