@@ -1,7 +1,7 @@
 #include "base/Existencia.h"
 
 #include <windows.h>
-
+#include <winternl.h>
 
 #include "base/Handle.h"
 #include "base/Rutas.h"
@@ -56,6 +56,17 @@ std::optional<IdentidadArchivo> IdentidadDe(HANDLE archivo) {
 std::optional<IdentidadArchivo> IdentidadDe(const std::wstring& ruta) {
     return IdentidadDe(AbrirParaConsultar(ruta).get());
 }
+
+std::optional<uint64_t> IndiceDe(HANDLE archivo) {
+    IO_STATUS_BLOCK estado{};
+    FILE_INTERNAL_INFORMATION interna{};
+    if (archivo == INVALID_HANDLE_VALUE ||
+        !NT_SUCCESS(NtQueryInformationFile(archivo, &estado, &interna, sizeof interna, FileInternalInformation)))
+        return std::nullopt;
+    return static_cast<uint64_t>(interna.IndexNumber.QuadPart);
+}
+
+std::optional<uint64_t> IndiceDe(const std::wstring& ruta) { return IndiceDe(AbrirParaConsultar(ruta).get()); }
 
 bool EsEnlace(const std::wstring& ruta) {
     const DWORD atributos = GetFileAttributesW(RutaApi(ruta).c_str());

@@ -29,3 +29,10 @@ struct IdentidadArchivo {
 std::optional<IdentidadArchivo> IdentidadDe(HANDLE archivo);
 // Nothing when there is no file at the path.
 std::optional<IdentidadArchivo> IdentidadDe(const std::wstring& ruta);
+
+// The index alone, for a file whose volume is already known (it lies in a folder that was
+// identified whole). Asked of the handle only: the volume's serial number, which Wine fetches
+// from another process at every request, is left out.
+std::optional<uint64_t> IndiceDe(HANDLE archivo);
+// Nothing when there is no file at the path; a link at the path is not followed.
+std::optional<uint64_t> IndiceDe(const std::wstring& ruta);

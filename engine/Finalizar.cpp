@@ -122,7 +122,7 @@ ArchivoRetenido ArchivoRetenido::Abrir(Objeto& objeto, DWORD acceso, Fallo& fall
 }
 
 bool ArchivoRetenido::Sigue(Fallo& fallo) const {
-    if (IdentidadDe(ruta_) == identidad_) return true;
+    if (IndiceDe(ruta_) == identidad_.indice) return true;
     fallo = Fallo{Motivo::Cambiado, 0};
     return false;
 }

@@ -87,28 +87,52 @@ bool Falla(Fallo& fallo, Motivo motivo, DWORD codigo = 0) {
     return false;
 }
 
-// What the handle tells of the object, and whether it is one the engine may act on: no
-// reparse point, and leading exactly to `objeto.ruta` (a root is where it is).
-bool Leer(HANDLE h, Objeto& objeto, bool raiz, Fallo& fallo) {
+// The handle's identity, attributes, names and write time. With `volumen` given (the object is
+// known to lie on that volume) only the handle's own records are read: under Wine the volume's
+// serial number, which GetFileInformationByHandle also asks for, costs a round trip to
+// another process, far more than everything else here.
+bool Identificar(HANDLE h, Objeto& objeto, std::optional<DWORD> volumen) {
+    FILE_BASIC_INFO basica;
+    FILE_STANDARD_INFO estandar;
+    const auto indice = volumen ? IndiceDe(h) : std::nullopt;
+    if (indice && GetFileInformationByHandleEx(h, FileBasicInfo, &basica, sizeof basica) &&
+        GetFileInformationByHandleEx(h, FileStandardInfo, &estandar, sizeof estandar)) {
+        objeto.identidad = IdentidadArchivo{*volumen, *indice};
+        objeto.atributos = basica.FileAttributes;
+        objeto.nombres = estandar.NumberOfLinks;
+        objeto.escritura = FILETIME{static_cast<DWORD>(basica.LastWriteTime.LowPart),
+                                    static_cast<DWORD>(basica.LastWriteTime.HighPart)};
+        return true;
+    }
     BY_HANDLE_FILE_INFORMATION info;
-    if (!GetFileInformationByHandle(h, &info)) return Falla(fallo, FalloDeError(GetLastError()).motivo, GetLastError());
-    FILE_ATTRIBUTE_TAG_INFO etiqueta{};
-    if (GetFileInformationByHandleEx(h, FileAttributeTagInfo, &etiqueta, sizeof etiqueta) && etiqueta.ReparseTag != 0)
-        return Falla(fallo, Motivo::Enlace);
-    if (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) return Falla(fallo, Motivo::Enlace);
-    // A link the file system shows as a plain file or folder still leads elsewhere.
-    if (!raiz && !LlevaA(h, objeto.ruta)) return Falla(fallo, Motivo::Enlace);
+    if (!GetFileInformationByHandle(h, &info)) return false;
     objeto.identidad = IdentidadArchivo{info.dwVolumeSerialNumber,
                                         (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
-    objeto.carpeta = info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY;
     objeto.atributos = info.dwFileAttributes;
     objeto.nombres = info.nNumberOfLinks;
     objeto.escritura = info.ftLastWriteTime;
     return true;
 }
 
-// The entry `nombre` (as stored) of the folder whose final path is `carpetaFinal`.
-std::optional<Objeto> ResolverEn(const std::wstring& carpetaFinal, const WIN32_FIND_DATAW& datos, Fallo& fallo) {
+// What the handle tells of the object, and whether it is one the engine may act on: no
+// reparse point, and leading exactly to `objeto.ruta` (a root is where it is).
+bool Leer(HANDLE h, Objeto& objeto, bool raiz, std::optional<DWORD> volumen, Fallo& fallo) {
+    if (!Identificar(h, objeto, volumen)) return Falla(fallo, FalloDeError(GetLastError()).motivo, GetLastError());
+    FILE_ATTRIBUTE_TAG_INFO etiqueta{};
+    if (GetFileInformationByHandleEx(h, FileAttributeTagInfo, &etiqueta, sizeof etiqueta) && etiqueta.ReparseTag != 0)
+        return Falla(fallo, Motivo::Enlace);
+    if (objeto.atributos & FILE_ATTRIBUTE_REPARSE_POINT) return Falla(fallo, Motivo::Enlace);
+    // A link the file system shows as a plain file or folder still leads elsewhere.
+    if (!raiz && !LlevaA(h, objeto.ruta)) return Falla(fallo, Motivo::Enlace);
+    objeto.carpeta = objeto.atributos & FILE_ATTRIBUTE_DIRECTORY;
+    return true;
+}
+
+// The entry `nombre` (as stored) of the folder whose final path is `carpetaFinal`; `volumen`, when
+// given, is the folder's, where a file entry lies too. (A folder entry is identified whole: on
+// Wine another file system can be mounted on it.)
+std::optional<Objeto> ResolverEn(const std::wstring& carpetaFinal, const WIN32_FIND_DATAW& datos,
+                                 std::optional<DWORD> volumen, Fallo& fallo) {
     if (datos.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         fallo = Fallo{Motivo::Enlace, 0};
         return std::nullopt;
@@ -123,7 +147,8 @@ std::optional<Objeto> ResolverEn(const std::wstring& carpetaFinal, const WIN32_F
                                                                                  : FalloDeError(codigo);
         return std::nullopt;
     }
-    if (!Leer(h.get(), objeto, false, fallo)) return std::nullopt;
+    if (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) volumen.reset();
+    if (!Leer(h.get(), objeto, false, volumen, fallo)) return std::nullopt;
     return objeto;
 }
 }  // namespace
@@ -198,7 +223,7 @@ std::optional<Objeto> Resolver(const std::wstring& escrita, Fallo& fallo) {
             return std::nullopt;
         }
         objeto.ruta = ruta;
-        if (!Leer(h.get(), objeto, true, fallo)) return std::nullopt;
+        if (!Leer(h.get(), objeto, true, std::nullopt, fallo)) return std::nullopt;
         return objeto;
     }
     // The entry as the folder stores it: its own letter case and long name, also when written
@@ -221,17 +246,17 @@ std::optional<Objeto> Resolver(const std::wstring& escrita, Fallo& fallo) {
         fallo = FalloDeError(carpeta ? ERROR_PATH_NOT_FOUND : GetLastError());
         return std::nullopt;
     }
-    return ResolverEn(carpetaFinal, datos, fallo);
+    return ResolverEn(carpetaFinal, datos, std::nullopt, fallo);
 }
 
 std::optional<Objeto> ResolverEntrada(const Objeto& carpeta, const WIN32_FIND_DATAW& datos, Fallo& fallo) {
-    return ResolverEn(carpeta.ruta, datos, fallo);
+    return ResolverEn(carpeta.ruta, datos, carpeta.identidad.volumen, fallo);
 }
 
 bool EsElMismo(HANDLE archivo, Objeto& objeto, Fallo& fallo) {
     Objeto visto;
     visto.ruta = objeto.ruta;
-    if (!Leer(archivo, visto, false, fallo)) return false;
+    if (!Leer(archivo, visto, false, objeto.identidad.volumen, fallo)) return false;
     if (visto.identidad != objeto.identidad) return Falla(fallo, Motivo::Cambiado);
     objeto = visto;
     return true;
