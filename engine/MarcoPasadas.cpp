@@ -13,20 +13,22 @@
 #include "engine/ShredOptions.h"
 
 namespace {
+// How long the window's thread waits for a step without handling its messages: a pass over a
+// small file ends well within it, and the wait costs no call to Wine's server; a longer step
+// is waited for with the window answering.
+constexpr DWORD kEsperaCortaMs = 10;
+
 // The thread that does a method's file work, one step at a time. A step is handed over whole
-// and its answer comes back whole; the two events order every access to them (setting and
-// waiting on an event are full memory barriers), so the threads never touch them at once.
-// Where no thread can be made, the steps run here instead.
+// and its answer comes back whole, under a lock that orders every access to them, so the
+// threads never touch them at once. Where no thread can be made, the steps run here instead.
 class Obrero {
 public:
-    Obrero()
-        : hay_(CreateEventW(nullptr, FALSE, FALSE, nullptr)), hecho_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
-        if (hay_ && hecho_) hilo_.reset(CreateThread(nullptr, 0, &Obrero::Bucle, this, 0, nullptr));
+    Obrero() : hecho_(CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
+        if (hecho_) hilo_.reset(CreateThread(nullptr, 0, &Obrero::Bucle, this, 0, nullptr));
     }
     ~Obrero() {
         if (!hilo_) return;
-        paso_ = nullptr;  // the end
-        SetEvent(hay_.get());
+        Cambiar([&] { estado_ = Estado::Fin; });
         WaitForSingleObject(hilo_.get(), INFINITE);
     }
     Obrero(const Obrero&) = delete;
@@ -40,35 +42,81 @@ public:
     // exception.
     bool Hacer(Seguimiento& seguimiento, const std::function<bool()>& paso) {
         if (!hilo_) return paso();
-        paso_ = &paso;
-        error_ = nullptr;
-        SetEvent(hay_.get());
-        try {
-            seguimiento.EsperarAtendiendo(hecho_.get());
-        } catch (...) {  // the step still uses what the caller holds: let it end first
-            WaitForSingleObject(hecho_.get(), INFINITE);
-            throw;
+        Cambiar([&] {
+            paso_ = &paso;
+            error_ = nullptr;
+            avisar_ = false;
+            estado_ = Estado::Pedido;
+        });
+        if (!Esperado(kEsperaCortaMs)) {
+            try {
+                seguimiento.EsperarAtendiendo(hecho_.get());
+            } catch (...) {  // the step still uses what the caller holds: let it end first
+                WaitForSingleObject(hecho_.get(), INFINITE);
+                throw;
+            }
         }
         if (error_) std::rethrow_exception(error_);
         return respuesta_;
     }
 
 private:
+    enum class Estado { Libre, Pedido, Hecho, Fin };
+
+    template <class F>
+    void Cambiar(F cambio) {
+        AcquireSRWLockExclusive(&cerrojo_);
+        cambio();
+        ReleaseSRWLockExclusive(&cerrojo_);
+        WakeAllConditionVariable(&cambiado_);
+    }
+
+    // Waits up to `ms` for the step to end. When it has not, the worker is told to signal the
+    // event when it does.
+    bool Esperado(DWORD ms) {
+        AcquireSRWLockExclusive(&cerrojo_);
+        const ULONGLONG hasta = GetTickCount64() + ms;
+        for (ULONGLONG ahora = GetTickCount64(); estado_ != Estado::Hecho && ahora < hasta; ahora = GetTickCount64())
+            SleepConditionVariableSRW(&cambiado_, &cerrojo_, static_cast<DWORD>(hasta - ahora), 0);
+        const bool hecho = estado_ == Estado::Hecho;
+        if (hecho) estado_ = Estado::Libre;
+        else avisar_ = true;
+        ReleaseSRWLockExclusive(&cerrojo_);
+        return hecho;
+    }
+
     static DWORD WINAPI Bucle(void* yo) {
         auto& o = *static_cast<Obrero*>(yo);
         for (;;) {
-            WaitForSingleObject(o.hay_.get(), INFINITE);
-            if (!o.paso_) return 0;
+            AcquireSRWLockExclusive(&o.cerrojo_);
+            while (o.estado_ != Estado::Pedido && o.estado_ != Estado::Fin)
+                SleepConditionVariableSRW(&o.cambiado_, &o.cerrojo_, INFINITE, 0);
+            const bool fin = o.estado_ == Estado::Fin;
+            ReleaseSRWLockExclusive(&o.cerrojo_);
+            if (fin) return 0;
+            bool respuesta = false;
+            std::exception_ptr error;
             try {
-                o.respuesta_ = (*o.paso_)();
+                respuesta = (*o.paso_)();
             } catch (...) {
-                o.error_ = std::current_exception();
+                error = std::current_exception();
             }
-            SetEvent(o.hecho_.get());
+            bool avisar = false;
+            o.Cambiar([&] {
+                o.respuesta_ = respuesta;
+                o.error_ = error;
+                o.estado_ = Estado::Hecho;
+                avisar = o.avisar_;
+            });
+            if (avisar) SetEvent(o.hecho_.get());
         }
     }
 
-    win::UniqueEvent hay_, hecho_;
+    SRWLOCK cerrojo_ = SRWLOCK_INIT;
+    CONDITION_VARIABLE cambiado_ = CONDITION_VARIABLE_INIT;
+    Estado estado_ = Estado::Libre;
+    bool avisar_ = false;  // the window's thread waits on hecho_
+    win::UniqueEvent hecho_;
     const std::function<bool()>* paso_ = nullptr;
     bool respuesta_ = false;
     std::exception_ptr error_;
