@@ -149,6 +149,10 @@ public:
     // null for the system's.
     virtual HBRUSH CtlColor(HDC /*dc*/) { return nullptr; }
 
+    // Tells the system window what changed since it was last told, when its form held that
+    // back for a frame (see Form::FrameRate).
+    virtual void FrameUpdate() {}
+
     // Finds the control that owns a window handle, if it is one of ours.
     static WinControl* FromHandle(HWND hwnd);
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwctype>
 
 #include "ui/Application.h"
@@ -287,23 +288,35 @@ ProgressBar::ProgressBar(WinControl* parent) : Fluent(parent) {
 }
 
 ProgressBar& ProgressBar::Min(int value) {
-    min_ = value;
-    SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
+    if (value != min_) Range(value, max_);
     return *this;
 }
 
 ProgressBar& ProgressBar::Max(int value) {
-    max_ = value;
-    SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
+    if (value != max_) Range(min_, value);
     return *this;
+}
+
+void ProgressBar::Range(int min, int max) {
+    min_ = min;
+    max_ = max;
+    SendMessageW(Handle(), PBM_SETRANGE32, min_, max_);
+    shown_ = std::clamp(shown_, min_, std::max(min_, max_));  // as the system's bar moves its own
 }
 
 ProgressBar& ProgressBar::Position(int value) {
     position_ = value < min_ ? min_ : (value > max_ ? max_ : value);
-    // The system's bar paints itself as soon as it moves, frames or not: holding it back (its
-    // drawing switched off and on around each move) cost more than the paint it saved.
-    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
+    if (OnChange) OnChange(position_);
+    // The system's bar paints itself as soon as it is told a new position (a millisecond under
+    // Wine): on a form that paints by frames it is told at the next one.
+    if (Form* form = OwnerForm(); !form || !form->UpdateAtNextFrame(*this)) FrameUpdate();
     return *this;
+}
+
+void ProgressBar::FrameUpdate() {
+    if (shown_ == position_) return;
+    shown_ = position_;
+    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
 }
 
 }  // namespace ui

@@ -118,9 +118,16 @@ public:
     int Min() const { return min_; }
     int Max() const { return max_; }
     int Position() const { return position_; }
+    void FrameUpdate() override;
+
+    // Runs each time the position is set, at once, whenever the bar is painted.
+    std::function<void(int position)> OnChange;
 
 private:
+    void Range(int min, int max);
+
     int min_ = 0, max_ = 100, position_ = 0;
+    int shown_ = 0;  // the position the system's bar has
 };
 
 }  // namespace ui

@@ -125,8 +125,18 @@ bool Form::PaintNow(HWND window) {
     return false;
 }
 
+bool Form::UpdateAtNextFrame(WinControl& control) {
+    if (!frameTimer_ || !IsWindowVisible(Handle())) return false;
+    if (std::find(waitingUpdate_.begin(), waitingUpdate_.end(), control.Handle()) == waitingUpdate_.end())
+        waitingUpdate_.push_back(control.Handle());
+    if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
+    return true;
+}
+
 void Form::PaintFrame() {
     if (frameTimer_) frameTimer_->Enabled(false);
+    for (HWND window : std::exchange(waitingUpdate_, {}))
+        if (WinControl* control = FromHandle(window)) control->FrameUpdate();
     inFrame_ = true;
     for (auto& [window, area] : std::exchange(waitingPaint_, {})) {
         if (!IsWindow(window)) continue;

@@ -35,12 +35,17 @@ public:
     // Paints the form's own windows (the form and its panels, with the labels and pictures
     // on them) at most `perSecond` times a second (0, the default: whenever asked). The
     // controls take every change at once; only its painting waits for the next frame, where
-    // everything changed since the last one is painted together. Wrapped system controls
-    // (buttons, progress bars) still paint themselves.
+    // everything changed since the last one is painted together. While the form is shown,
+    // progress bars are told their new position at the next frame too (the system's bar
+    // paints itself whenever it is told one). Wrapped buttons still paint themselves.
     Form& FrameRate(unsigned perSecond);
     // Asked by the form's windows as they are about to paint: true to paint now. Otherwise
     // the window's invalid area is taken over (and validated) and painted at the next frame.
     bool PaintNow(HWND window);
+    // Asked by a control whose system window has news for it: true when the form shows frames
+    // and is visible, and the control's FrameUpdate will run at the next frame; false to tell
+    // the window now.
+    bool UpdateAtNextFrame(WinControl& control);
 
     void Show();
     void Hide();
@@ -88,6 +93,7 @@ private:
     MainMenu* menu_ = nullptr;
     std::unique_ptr<Timer> frameTimer_;  // runs while some paint waits
     std::vector<std::pair<HWND, win::UniqueRegion>> waitingPaint_;
+    std::vector<HWND> waitingUpdate_;
     bool inFrame_ = false;
 };
 

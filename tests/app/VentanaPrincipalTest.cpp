@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/Unit1.h"
 #include "engine/Motivo.h"
@@ -182,16 +181,13 @@ TEST_F(VentanaPrincipal, ACancelledRunSaysSoAndKeepsWhatWasNotShredded) {
     ConElementos({tmp / L"a.txt", tmp / L"b.txt"});
     // The run takes the last item first; when the second file's first pass begins (the bar
     // moves to 1 a second time), Cancelar is pressed.
-    static int pasadas = 0;
-    pasadas = 0;
-    auto barra = [](HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) -> LRESULT {
-        if (msg == PBM_SETPOS && wp > 0 && ++pasadas == 2) FProgreso->BitBtnCancelar.Click();
-        return DefSubclassProc(w, msg, wp, lp);
+    int pasadas = 0;
+    FProgreso->Progreso.OnChange = [&](int p) {
+        if (p > 0 && ++pasadas == 2) FProgreso->BitBtnCancelar.Click();
     };
-    SetWindowSubclass(FProgreso->Progreso.Handle(), barra, 1, 0);
     prueba::RespuestaAutomatica si(L"Confirmación", VK_RETURN);
     v().ImgOn.Click();
-    RemoveWindowSubclass(FProgreso->Progreso.Handle(), barra, 1);
+    FProgreso->Progreso.OnChange = nullptr;
     EXPECT_FALSE(Existe(tmp / L"b.txt"));
     EXPECT_EQ(v().LabelResultado.Caption(), L"Cancelado por usuario");
     EXPECT_EQ(v().ListaTriturar, Lista{tmp / L"a.txt"});
@@ -204,14 +200,12 @@ TEST_F(VentanaPrincipal, ClosingDuringARunCancelsItAndClosesOnceItHasStopped) {
     EscribirArchivo(tmp / L"a.txt", "a");
     EscribirArchivo(tmp / L"b.txt", "b");
     ConElementos({tmp / L"a.txt", tmp / L"b.txt"});
-    auto barra = [](HWND w, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR) -> LRESULT {
-        if (msg == PBM_SETPOS && wp == 1) Form1->Close();
-        return DefSubclassProc(w, msg, wp, lp);
+    FProgreso->Progreso.OnChange = [](int p) {
+        if (p == 1) Form1->Close();
     };
-    SetWindowSubclass(FProgreso->Progreso.Handle(), barra, 1, 0);
     prueba::RespuestaAutomatica si(L"Confirmación", VK_RETURN);
     v().ImgOn.Click();
-    RemoveWindowSubclass(FProgreso->Progreso.Handle(), barra, 1);
+    FProgreso->Progreso.OnChange = nullptr;
     EXPECT_TRUE(FProgreso->Cancelado);
     EXPECT_FALSE(FProgreso->Visible());
     EXPECT_FALSE(v().Visible());

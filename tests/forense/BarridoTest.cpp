@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <commctrl.h>
 
 #include <functional>
 #include <map>
@@ -41,27 +40,23 @@ Arbol Contenido(const std::wstring& carpeta, const std::wstring& prefijo = L"") 
     return arbol;
 }
 
-// Runs an action at the very moment the run sets a progress bar to a position (the bar's
-// window is told synchronously), before the run goes on to its next pump.
+// Runs an action at the very moment the run sets a progress bar to a position, before the
+// run goes on to its next pump.
 class AlLlegar {
 public:
     AlLlegar(ui::ProgressBar& barra, int posicion, std::function<void()> accion)
-        : barra_(barra.Handle()), posicion_(posicion), accion_(std::move(accion)) {
-        SetWindowSubclass(barra_, Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+        : barra_(barra), antes_(std::move(barra.OnChange)) {
+        barra.OnChange = [this, posicion, accion = std::move(accion)](int p) mutable {
+            if (p == posicion && accion) std::exchange(accion, {})();
+        };
     }
-    ~AlLlegar() { RemoveWindowSubclass(barra_, Proc, 1); }
+    ~AlLlegar() { barra_.OnChange = std::move(antes_); }
     AlLlegar(const AlLlegar&) = delete;
     AlLlegar& operator=(const AlLlegar&) = delete;
 
 private:
-    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR datos) {
-        auto* self = reinterpret_cast<AlLlegar*>(datos);
-        if (msg == PBM_SETPOS && static_cast<int>(wp) == self->posicion_ && self->accion_) std::exchange(self->accion_, {})();
-        return DefSubclassProc(h, msg, wp, lp);
-    }
-    HWND barra_;
-    int posicion_;
-    std::function<void()> accion_;
+    ui::ProgressBar& barra_;
+    std::function<void(int)> antes_;
 };
 
 class Barrido : public testing::Test {
