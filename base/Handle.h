@@ -107,6 +107,14 @@ private:
     HDC dc_;
 };
 
+// A device context to measure text in, as it would show on the screen: one memory DC per
+// thread, made at the first call and kept. (Borrowing the screen's DC for every measure costs
+// calls to Wine's server and to the X server.)
+inline HDC MeasureDC() {
+    thread_local UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
+    return dc.get();
+}
+
 // Selects a GDI object into a DC for the lifetime of the guard.
 class SelectGuard {
 public:

@@ -54,13 +54,13 @@ std::wstring AcortarRuta(const std::wstring& ruta, const std::function<int(const
 }
 
 std::wstring AcortarRuta(const std::wstring& ruta, HFONT fuente, int anchoMaximo) {
-    win::WindowDC pantalla;
-    win::SelectGuard seleccion(pantalla.get(), fuente);
+    const HDC dc = win::MeasureDC();
+    win::SelectGuard seleccion(dc, fuente);
     return AcortarRuta(
         ruta,
         [&](const std::wstring& texto) {
             SIZE s{};
-            GetTextExtentPoint32W(pantalla.get(), texto.c_str(), static_cast<int>(texto.size()), &s);
+            GetTextExtentPoint32W(dc, texto.c_str(), static_cast<int>(texto.size()), &s);
             return static_cast<int>(s.cx);
         },
         anchoMaximo);

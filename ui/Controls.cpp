@@ -51,7 +51,7 @@ Label& Label::Alignment(TextAlign align) {
 
 void Label::AdjustSize() {
     if (!autoSize_) return;
-    SIZE s = MeasureText(caption_, font_, wordWrap_ ? width_ : 0);
+    SIZE s = MeasureText(caption_, FontHandle(), wordWrap_ ? width_ : 0);
     const int width = wordWrap_ ? width_ : s.cx;
     const int left = align_ == TextAlign::Right ? left_ + width_ - width : left_;
     SetBounds(left, top_, width, s.cy);
@@ -69,7 +69,7 @@ void Label::Paint(HDC dc) {
                       (align_ == TextAlign::Center ? DT_CENTER : align_ == TextAlign::Right ? DT_RIGHT : 0));
     } else {
         // Centred or right-aligned, the text is placed as one block within the width.
-        const int room = align_ == TextAlign::Left ? 0 : width_ - MeasureText(caption_, font_).cx;
+        const int room = align_ == TextAlign::Left ? 0 : width_ - MeasureText(caption_, FontHandle()).cx;
         Canvas(dc).TextLines(align_ == TextAlign::Center ? room / 2 : room, 0, caption_);
     }
 }

@@ -135,14 +135,18 @@ void Canvas::TextLines(int x, int y, const std::wstring& text) const {
 }
 
 SIZE MeasureText(const std::wstring& text, const Font& font, int maxWidth) {
-    win::WindowDC screen;
     win::UniqueFont hfont = font.Create();
-    win::SelectGuard select(screen.get(), hfont.get());
+    return MeasureText(text, hfont.get(), maxWidth);
+}
+
+SIZE MeasureText(const std::wstring& text, HFONT font, int maxWidth) {
+    const HDC dc = win::MeasureDC();
+    win::SelectGuard select(dc, font);
     RECT r{0, 0, maxWidth > 0 ? maxWidth : 0, 0};
     UINT flags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (maxWidth > 0 ? DT_WORDBREAK : 0);
     const std::wstring measured = text.empty() ? std::wstring(L" ") : text;
-    DrawTextW(screen.get(), measured.c_str(), static_cast<int>(measured.size()), &r, flags);
-    if (maxWidth <= 0) r.right = std::max<LONG>(r.right, InkWidth(screen.get(), measured));
+    DrawTextW(dc, measured.c_str(), static_cast<int>(measured.size()), &r, flags);
+    if (maxWidth <= 0) r.right = std::max<LONG>(r.right, InkWidth(dc, measured));
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 

@@ -71,5 +71,7 @@ private:
 
 // Size of a text in a font, as a label would paint it (single line unless maxWidth > 0).
 SIZE MeasureText(const std::wstring& text, const Font& font, int maxWidth = 0);
+// The same in a font already made.
+SIZE MeasureText(const std::wstring& text, HFONT font, int maxWidth = 0);
 
 }  // namespace ui
