@@ -102,6 +102,7 @@ HFONT Control::FontHandle() {
 void Control::Invalidate() {
     if (parent_ && parent_->Handle()) {
         RECT r = BoundsRect();
+        if (Form* form = OwnerForm(); form && form->InvalidateAtNextFrame(parent_->Handle(), r)) return;
         InvalidateRect(parent_->Handle(), &r, FALSE);
     }
 }

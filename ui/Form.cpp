@@ -118,11 +118,28 @@ bool Form::PaintNow(HWND window) {
     win::UniqueRegion area(CreateRectRgn(0, 0, 0, 0));
     if (!area || GetUpdateRgn(window, area.get(), FALSE) == ERROR) return true;
     ValidateRect(window, nullptr);
-    auto it = std::find_if(waitingPaint_.begin(), waitingPaint_.end(), [&](const auto& w) { return w.first == window; });
-    if (it == waitingPaint_.end()) waitingPaint_.emplace_back(window, std::move(area));
-    else CombineRgn(it->second.get(), it->second.get(), area.get(), RGN_OR);
-    if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
+    PaintAtNextFrame(window, area.get());
     return false;
+}
+
+bool Form::InvalidateAtNextFrame(HWND window, const RECT& area) {
+    if (!frameTimer_ || inFrame_ || !IsWindowVisible(Handle())) return false;
+    win::UniqueRegion region(CreateRectRgnIndirect(&area));
+    if (!region) return false;
+    PaintAtNextFrame(window, region.get());
+    return true;
+}
+
+void Form::PaintAtNextFrame(HWND window, HRGN area) {
+    auto it = std::find_if(waitingPaint_.begin(), waitingPaint_.end(), [&](const auto& w) { return w.first == window; });
+    if (it == waitingPaint_.end()) {
+        win::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
+        CombineRgn(copy.get(), area, nullptr, RGN_COPY);
+        waitingPaint_.emplace_back(window, std::move(copy));
+    } else {
+        CombineRgn(it->second.get(), it->second.get(), area, RGN_OR);
+    }
+    if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
 }
 
 bool Form::UpdateAtNextFrame(WinControl& control) {

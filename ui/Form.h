@@ -46,6 +46,10 @@ public:
     // and is visible, and the control's FrameUpdate will run at the next frame; false to tell
     // the window now.
     bool UpdateAtNextFrame(WinControl& control);
+    // Asked by a graphic control whose area of `window` must be painted again: true when the
+    // form shows frames and is visible, and the area is painted at the next frame (the window
+    // is not told before); false to invalidate it now.
+    bool InvalidateAtNextFrame(HWND window, const RECT& area);
 
     void Show();
     void Hide();
@@ -79,6 +83,7 @@ private:
     void ApplyStyle();
     CloseAction DoClose();
     void PaintFrame();
+    void PaintAtNextFrame(HWND window, HRGN area);
 
     std::wstring caption_;
     int clientWidth_ = 320, clientHeight_ = 240;
