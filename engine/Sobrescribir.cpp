@@ -150,11 +150,11 @@ bool EscribirBloques(HANDLE archivo, const Bloque& bloque, int64_t bloques) {
     return true;
 }
 
-// Method 1's sub-pass: the block over the file's current size from offset 0, then a flush.
-bool CubrirConBloque(HANDLE archivo, const Bloque& bloque) {
+// Method 1's sub-pass: the block over the file's `tamano` bytes from offset 0, then a flush.
+bool CubrirConBloque(HANDLE archivo, const Bloque& bloque, int64_t tamano) {
     return Asentado(archivo, [&] {
-        int64_t restantes = 0;
-        if (!LeerTamano(archivo, restantes) || !Mover(archivo, 0, FILE_BEGIN)) return false;
+        int64_t restantes = tamano;
+        if (!Mover(archivo, 0, FILE_BEGIN)) return false;
         while (restantes > 0) {
             const DWORD n = static_cast<DWORD>(std::min<int64_t>(restantes, kBloque));
             if (!Escribir(archivo, bloque.data(), n)) return false;
@@ -199,12 +199,16 @@ bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         return static_cast<bool>(archivo);
     };
     auto pasada = [&](int) {
+        // The method holds the file without sharing: its size, read once a pass, is the size
+        // each sub-pass finds (under Wine each reading costs as much as a small write).
+        int64_t tamano = 0;
+        if (!LeerTamano(archivo.get(), tamano)) return objetivo.Anotado(false);
         bloque.fill(0x00);
-        if (!CubrirConBloque(archivo.get(), bloque)) return objetivo.Anotado(false);
+        if (!CubrirConBloque(archivo.get(), bloque, tamano)) return objetivo.Anotado(false);
         bloque.fill(0x01);
-        if (!CubrirConBloque(archivo.get(), bloque)) return objetivo.Anotado(false);
+        if (!CubrirConBloque(archivo.get(), bloque, tamano)) return objetivo.Anotado(false);
         for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
-        return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque));
+        return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque, tamano));
     };
     return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
