@@ -68,6 +68,7 @@ public:
         }
         return Apertura(std::move(archivo));
     }
+    bool Retenido() const { return retenido_ != INVALID_HANDLE_VALUE; }
     // Makes the file a plain archive.
     bool SoloArchivo() {
         if (retenido_ != INVALID_HANDLE_VALUE) {
@@ -210,6 +211,11 @@ bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
         for (auto& b : bloque) b = static_cast<uint8_t>(Sortear(256));
         return objetivo.Anotado(CubrirConBloque(archivo.get(), bloque, tamano));
     };
+    // A held file is only lent, here; one opened by its path is opened on the worker.
+    if (objetivo.Retenido()) {
+        abrir();
+        return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, nullptr, pasada);
+    }
     return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
