@@ -9,15 +9,19 @@
 
 #include "engine/Motivo.h"
 #include "engine/Objeto.h"
+#include "engine/ShredOptions.h"
 
 class Seguimiento;
 
 class Contexto {
 public:
-    Contexto(Seguimiento& seguimiento, int pasadas) : seguimiento(seguimiento), pasadas(pasadas) {}
+    Contexto(Seguimiento& seguimiento, int pasadas)
+        : seguimiento(seguimiento), pasadas(pasadas), opciones(OpcionesActuales()) {}
 
     Seguimiento& seguimiento;
     const int pasadas;
+    // The settings as they were when the run began, for every file of it.
+    const ShredOptions opciones;
     // The chosen items that resolved, each once.
     std::vector<Objeto> elegidos;
 

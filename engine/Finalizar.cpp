@@ -188,7 +188,7 @@ bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto) {
 
 bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
     Seguimiento& seguimiento = contexto.seguimiento;
-    const ShredOptions opciones = OpcionesActuales();
+    const ShredOptions& opciones = contexto.opciones;
 
     seguimiento.ArchivoContado();
     seguimiento.MaximoPasadas(NMetodos * contexto.pasadas);
