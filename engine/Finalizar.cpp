@@ -113,9 +113,13 @@ bool QuitarSoloLecturaDe(Objeto& objeto, Fallo& fallo) {
 }  // namespace
 
 ArchivoRetenido ArchivoRetenido::Abrir(Objeto& objeto, DWORD acceso, Fallo& fallo) {
+    if (!QuitarSoloLecturaDe(objeto, fallo)) return {};
+    return Tomar(objeto, AbrirObjeto(objeto, acceso | DELETE, 0, fallo));
+}
+
+ArchivoRetenido ArchivoRetenido::Tomar(const Objeto& objeto, win::UniqueFile abierto) {
     ArchivoRetenido retenido;
-    if (!QuitarSoloLecturaDe(objeto, fallo)) return retenido;
-    retenido.archivo_ = AbrirObjeto(objeto, acceso | DELETE, 0, fallo);
+    retenido.archivo_ = std::move(abierto);
     retenido.ruta_ = objeto.ruta;
     retenido.identidad_ = objeto.identidad;
     return retenido;
@@ -175,9 +179,21 @@ std::wstring FalsearFechas(const std::wstring& ruta) {
     return ruta;
 }
 
-bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto) {
+DWORD AccesoRetenido(const ShredOptions& opciones) {
+    return (opciones.UltraRapido ? GENERIC_WRITE : GENERIC_READ | GENERIC_WRITE) | DELETE;
+}
+
+namespace {
+// The file held as the routine holds it: the handle it was resolved through, or opened now.
+ArchivoRetenido Retener(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto, Fallo& fallo) {
+    if (abierto) return ArchivoRetenido::Tomar(objeto, std::move(abierto));
+    return ArchivoRetenido::Abrir(objeto, AccesoRetenido(contexto.opciones), fallo);
+}
+}  // namespace
+
+bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto) {
     Fallo fallo;
-    ArchivoRetenido archivo = ArchivoRetenido::Abrir(objeto, GENERIC_WRITE, fallo);
+    ArchivoRetenido archivo = Retener(contexto, objeto, std::move(abierto), fallo);
     if (!archivo || !archivo.Truncar(fallo)) return contexto.Fallar(fallo);
     if (!archivo.Sigue(fallo)) return contexto.Fallar(fallo);
     archivo.CambiarNombre();
@@ -186,7 +202,7 @@ bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto) {
     return true;
 }
 
-bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
+bool TriturarArchivo(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto) {
     Seguimiento& seguimiento = contexto.seguimiento;
     const ShredOptions& opciones = contexto.opciones;
 
@@ -205,12 +221,12 @@ bool TriturarArchivo(Contexto& contexto, Objeto& objeto) {
     if (!FechaDos(objeto.escritura)) return contexto.Fallar({Motivo::NoExiste, ERROR_FILE_NOT_FOUND});
     // Data that also lives under a name nobody chose is not destroyed.
     if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
-    if (opciones.UltraRapido) return TriturarUltraRapido(contexto, objeto);
+    if (opciones.UltraRapido) return TriturarUltraRapido(contexto, objeto, std::move(abierto));
 
     // From the write test to the deletion the file is held open, exclusively: no other
     // program can write it, take it, or put another file under its name meanwhile.
     Fallo fallo;
-    ArchivoRetenido archivo = ArchivoRetenido::Abrir(objeto, GENERIC_READ | GENERIC_WRITE, fallo);
+    ArchivoRetenido archivo = Retener(contexto, objeto, std::move(abierto), fallo);
     if (!archivo) return contexto.Fallar(fallo);
     if (objeto.nombres > 1 && !contexto.NombresDentro(objeto)) return contexto.Fallar({Motivo::OtrosNombres, 0});
     EnElObrero(seguimiento, [&] { return MarcarPrimerByte(archivo.get()); });

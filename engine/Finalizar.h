@@ -12,16 +12,21 @@
 class Contexto;
 class Seguimiento;
 struct Objeto;
+struct ShredOptions;
 
 // Shreds one file: shows it, tests it, overwrites it with the enabled methods and finishes
 // it with the enabled steps. True when the file counts as shredded; a file stopped by the
 // cancel request, a link, a file with names outside what was chosen, or one that another
-// program replaced or holds answers false and is left as it was.
-bool TriturarArchivo(Contexto& contexto, Objeto& objeto);
+// program replaced or holds answers false and is left as it was. `abierto`, when given, is
+// the handle the object was resolved through, opened already as the work holds the file
+// (AccesoRetenido, no sharing).
+bool TriturarArchivo(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto = {});
 // The same for a path on its own, resolved first.
 bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas);
+// The access the per-file routine holds a file with (deletion included) under these settings.
+DWORD AccesoRetenido(const ShredOptions& opciones);
 // The ultra-fast path: no overwriting; clears read-only, truncates, renames and deletes.
-bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto);
+bool TriturarUltraRapido(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto = {});
 
 // The file the per-file routine holds from its write test to its deletion: opened once,
 // exclusively and without following a link, checked to be the chosen object, and renamed,
@@ -30,6 +35,8 @@ class ArchivoRetenido {
 public:
     // Clears the object's read-only attribute, then opens it for `acceso` (and deletion).
     static ArchivoRetenido Abrir(Objeto& objeto, DWORD acceso, Fallo& fallo);
+    // Takes over a handle the object was resolved through, opened already as Abrir opens it.
+    static ArchivoRetenido Tomar(const Objeto& objeto, win::UniqueFile abierto);
 
     explicit operator bool() const { return static_cast<bool>(archivo_); }
     HANDLE get() const { return archivo_.get(); }

@@ -132,14 +132,15 @@ bool Leer(HANDLE h, Objeto& objeto, bool raiz, std::optional<DWORD> volumen, Fal
 // given, is the folder's, where a file entry lies too. (A folder entry is identified whole: on
 // Wine another file system can be mounted on it.)
 std::optional<Objeto> ResolverEn(const std::wstring& carpetaFinal, const WIN32_FIND_DATAW& datos,
-                                 std::optional<DWORD> volumen, Fallo& fallo) {
+                                 std::optional<DWORD> volumen, Fallo& fallo, DWORD acceso = FILE_READ_ATTRIBUTES,
+                                 DWORD compartir = kCompartirTodo, win::UniqueFile* abierto = nullptr) {
     if (datos.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
         fallo = Fallo{Motivo::Enlace, 0};
         return std::nullopt;
     }
     Objeto objeto;
     objeto.ruta = Unir(carpetaFinal, datos.cFileName);
-    win::UniqueFile h = Abrir(objeto.ruta, FILE_READ_ATTRIBUTES, kCompartirTodo, false);
+    win::UniqueFile h = Abrir(objeto.ruta, acceso | FILE_READ_ATTRIBUTES, compartir, false);
     if (!h) {
         const DWORD codigo = GetLastError();
         // Listed in its folder yet not there: a link whose target is gone.
@@ -149,6 +150,7 @@ std::optional<Objeto> ResolverEn(const std::wstring& carpetaFinal, const WIN32_F
     }
     if (datos.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) volumen.reset();
     if (!Leer(h.get(), objeto, false, volumen, fallo)) return std::nullopt;
+    if (abierto) *abierto = std::move(h);
     return objeto;
 }
 }  // namespace
@@ -251,6 +253,11 @@ std::optional<Objeto> Resolver(const std::wstring& escrita, Fallo& fallo) {
 
 std::optional<Objeto> ResolverEntrada(const Objeto& carpeta, const WIN32_FIND_DATAW& datos, Fallo& fallo) {
     return ResolverEn(carpeta.ruta, datos, carpeta.identidad.volumen, fallo);
+}
+
+std::optional<Objeto> ResolverEntrada(const Objeto& carpeta, const WIN32_FIND_DATAW& datos, DWORD acceso,
+                                      DWORD compartir, win::UniqueFile& abierto, Fallo& fallo) {
+    return ResolverEn(carpeta.ruta, datos, carpeta.identidad.volumen, fallo, acceso, compartir, &abierto);
 }
 
 bool EsElMismo(HANDLE archivo, Objeto& objeto, Fallo& fallo) {

@@ -34,11 +34,16 @@ std::wstring RutaNormalizada(const std::wstring& escrita);
 // lies) is refused with Motivo::Enlace. Nothing is changed on the disk.
 std::optional<Objeto> Resolver(const std::wstring& escrita, Fallo& fallo);
 // The same for an entry found in a walk of the folder `carpeta`: `datos` is what the search
-// reported of it.
+// reported of it. The entry is opened for its attributes, with every sharing; given `abierto`,
+// it is opened for `acceso` with the sharing `compartir` instead, and that handle, which
+// decided what the entry is, is handed over for the work that follows.
 std::optional<Objeto> ResolverEntrada(const Objeto& carpeta, const WIN32_FIND_DATAW& datos, Fallo& fallo);
+std::optional<Objeto> ResolverEntrada(const Objeto& carpeta, const WIN32_FIND_DATAW& datos, DWORD acceso,
+                                      DWORD compartir, win::UniqueFile& abierto, Fallo& fallo);
 
-// Checks an open handle against the object it must be: the same file (volume and index), not
-// a link, leading exactly where the object lies. Refreshes what the handle tells (names, time).
+// Checks an open handle against the object it must be: the same file (its index on the
+// object's volume), not a link, leading exactly where the object lies. Refreshes what the
+// handle tells (names, time).
 bool EsElMismo(HANDLE archivo, Objeto& objeto, Fallo& fallo);
 // Opens the object's path for `acceso` with the given sharing, without following a link, and
 // checks that the handle leads to the object; an invalid handle (and the reason) otherwise.

@@ -82,6 +82,15 @@ bool TriturarCarpetaObjeto(Contexto& contexto, Objeto& carpeta);
 // One entry met in a walk, resolved where it lies: a link is neither walked nor touched.
 bool TriturarEntrada(Contexto& contexto, const Objeto& carpeta, const WIN32_FIND_DATAW& datos) {
     Fallo fallo;
+    if (!(datos.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
+        // A file is opened once, as the per-file routine holds it, and that handle decides
+        // what it is too. Where that open fails (the file is in use, say), it is resolved
+        // as any entry and the routine says why.
+        win::UniqueFile abierto;
+        if (auto archivo = ResolverEntrada(carpeta, datos, AccesoRetenido(contexto.opciones), 0, abierto, fallo))
+            return TriturarArchivo(contexto, *archivo, std::move(abierto));
+        if (fallo.motivo == Motivo::Enlace) return contexto.Fallar(fallo);
+    }
     auto entrada = ResolverEntrada(carpeta, datos, fallo);
     if (!entrada) return contexto.Fallar(fallo);
     if (entrada->carpeta) return TriturarCarpetaObjeto(contexto, *entrada);
