@@ -18,8 +18,8 @@ struct ShredOptions;
 // it with the enabled steps. True when the file counts as shredded; a file stopped by the
 // cancel request, a link, a file with names outside what was chosen, or one that another
 // program replaced or holds answers false and is left as it was. `abierto`, when given, is
-// the handle the object was resolved through, opened already as the work holds the file
-// (AccesoRetenido, no sharing).
+// the handle the object was resolved through, opened already without sharing for at least
+// AccesoRetenido.
 bool TriturarArchivo(Contexto& contexto, Objeto& objeto, win::UniqueFile abierto = {});
 // The same for a path on its own, resolved first.
 bool TriturarArchivo(Seguimiento& seguimiento, const std::wstring& ruta, int pasadas);

@@ -85,9 +85,11 @@ bool TriturarEntrada(Contexto& contexto, const Objeto& carpeta, const WIN32_FIND
     if (!(datos.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
         // A file is opened once, as the per-file routine holds it, and that handle decides
         // what it is too. Where that open fails (the file is in use, say), it is resolved
-        // as any entry and the routine says why.
+        // as any entry and the routine says why. (Read access too, in every mode: a link is
+        // never opened for writing alone, which a pipe at its end would answer by waiting.)
         win::UniqueFile abierto;
-        if (auto archivo = ResolverEntrada(carpeta, datos, AccesoRetenido(contexto.opciones), 0, abierto, fallo))
+        constexpr DWORD kAcceso = GENERIC_READ | GENERIC_WRITE | DELETE;
+        if (auto archivo = ResolverEntrada(carpeta, datos, kAcceso, 0, abierto, fallo))
             return TriturarArchivo(contexto, *archivo, std::move(abierto));
         if (fallo.motivo == Motivo::Enlace) return contexto.Fallar(fallo);
     }

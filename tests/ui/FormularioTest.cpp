@@ -1,5 +1,7 @@
-// A form's place on the screen across showings, and the mouse it lets go when hidden.
+// A form's place on the screen across showings, the mouse it lets go when hidden, and its frames.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "ui/Controls.h"
 #include "ui/Form.h"
@@ -61,4 +63,46 @@ TEST(Formulario, HidingTheFormReleasesTheMouseItsControlsHold) {
     form.Hide();
     EXPECT_EQ(GetCapture(), otra.Handle());
     ReleaseCapture();
+}
+
+// On a shown form that paints by frames, a change is taken at once by the control (its value,
+// its OnChange) but reaches the system's windows only at the next frame: no paint is asked
+// for in between, since asking already cost more than the change. Hidden, or without frames,
+// a change reaches them at once.
+TEST(Formulario, ChangesReachTheSystemWindowsAtTheNextFrameOnlyWhileTheFormShowsFrames) {
+    struct Caso {
+        bool frames, visible, alSiguienteCuadro;
+    };
+    for (const Caso caso : {Caso{true, true, true}, Caso{true, false, false}, Caso{false, true, false}}) {
+        SCOPED_TRACE(testing::Message() << "frames " << caso.frames << ", visible " << caso.visible);
+        ui::Form form;
+        ui::Panel panel(&form);
+        ui::Label etiqueta(&panel);
+        ui::ProgressBar barra(&panel);
+        panel.Bounds(0, 0, 200, 100);
+        etiqueta.Bounds(5, 5);
+        barra.Bounds(5, 40, 150, 10).Max(10);
+        if (caso.frames) form.FrameRate(30);
+        if (caso.visible) form.Show();
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+
+        int avisada = -1;
+        barra.OnChange = [&](int p) { avisada = p; };
+        barra.Position(7);
+        etiqueta.Caption(L"7 de 10");
+        EXPECT_EQ(barra.Position(), 7);
+        EXPECT_EQ(avisada, 7);
+        EXPECT_EQ(etiqueta.Caption(), L"7 de 10");
+        const auto enLaBarra = [&] { return static_cast<int>(SendMessageW(barra.Handle(), PBM_GETPOS, 0, 0)); };
+        EXPECT_EQ(enLaBarra(), caso.alSiguienteCuadro ? 0 : 7);
+        if (caso.alSiguienteCuadro) {
+            EXPECT_FALSE(GetUpdateRect(panel.Handle(), nullptr, FALSE)) << "a paint was asked for before the frame";
+            for (int i = 0; i < 50 && enLaBarra() != 7; ++i) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+            }
+            EXPECT_EQ(enLaBarra(), 7);
+        }
+    }
 }
