@@ -18,7 +18,8 @@ enum class TrasFallo { Terminar, Seguir };
 // method. `pasada` does pass i and answers whether it succeeded. The answer is the AND of the
 // passes done; with TrasFallo::Terminar a failed pass is the last.
 //
-// `preparar` and `pasada` run on a worker thread, one at a time, while this thread waits with
+// `preparar` and `pasada` run on a worker thread, one at a time, while this thread waits: the
+// first 10 ms without handling messages (a pass over a small file is over by then), then with
 // the window answering (Seguimiento::EsperarAtendiendo). A cancel request made meanwhile only
 // sets the flag: a begun pass runs to its end and the flag is seen at the next boundary. The
 // two must therefore touch nothing the window's handlers touch; what they share with the
