@@ -337,12 +337,16 @@ TEST_F(Sobrescribir, PassesRunAwayFromTheWindowAndTheirAnswerComesBack) {
         bool lanza;                 // it fails by raising instead of answering false
         bool respuesta;
         std::vector<int> hechas;    // the passes that ran
+        DWORD tarda = 0;            // ms each pass takes: past the short wait, the window answers
     };
     const Caso casos[] = {
         {"all passes succeed", TrasFallo::Terminar, 0, false, true, {1, 2, 3, 4}},
         {"a failed pass is the last", TrasFallo::Terminar, 2, false, false, {1, 2}},
         {"a failed pass, the next ones run", TrasFallo::Seguir, 2, false, false, {1, 2, 3, 4}},
         {"a failure raised in the pass", TrasFallo::Terminar, 3, true, false, {1, 2, 3}},
+        {"long passes succeed", TrasFallo::Terminar, 0, false, true, {1, 2, 3, 4}, 30},
+        {"a long pass fails", TrasFallo::Terminar, 2, false, false, {1, 2}, 30},
+        {"a failure raised in a long pass", TrasFallo::Terminar, 3, true, false, {1, 2, 3}, 30},
     };
     Metodos(1, 4);
     for (const Caso& c : casos) {
@@ -358,6 +362,7 @@ TEST_F(Sobrescribir, PassesRunAwayFromTheWindowAndTheirAnswerComesBack) {
         auto pasada = [&](int i) {
             enOtroHilo = enOtroHilo && GetCurrentThreadId() != ventanaHilo;
             hechas.push_back(i);
+            Sleep(c.tarda);
             if (i == c.falla && c.lanza) throw std::runtime_error("disco");
             return i != c.falla;
         };
