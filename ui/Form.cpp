@@ -118,7 +118,7 @@ bool Form::PaintNow(HWND window) {
     win::UniqueRegion area(CreateRectRgn(0, 0, 0, 0));
     if (!area || GetUpdateRgn(window, area.get(), FALSE) == ERROR) return true;
     ValidateRect(window, nullptr);
-    PaintAtNextFrame(window, area.get());
+    PaintAtNextFrame(window, std::move(area));
     return false;
 }
 
@@ -126,19 +126,14 @@ bool Form::InvalidateAtNextFrame(HWND window, const RECT& area) {
     if (!frameTimer_ || inFrame_ || !IsWindowVisible(Handle())) return false;
     win::UniqueRegion region(CreateRectRgnIndirect(&area));
     if (!region) return false;
-    PaintAtNextFrame(window, region.get());
+    PaintAtNextFrame(window, std::move(region));
     return true;
 }
 
-void Form::PaintAtNextFrame(HWND window, HRGN area) {
+void Form::PaintAtNextFrame(HWND window, win::UniqueRegion area) {
     auto it = std::find_if(waitingPaint_.begin(), waitingPaint_.end(), [&](const auto& w) { return w.first == window; });
-    if (it == waitingPaint_.end()) {
-        win::UniqueRegion copy(CreateRectRgn(0, 0, 0, 0));
-        CombineRgn(copy.get(), area, nullptr, RGN_COPY);
-        waitingPaint_.emplace_back(window, std::move(copy));
-    } else {
-        CombineRgn(it->second.get(), it->second.get(), area, RGN_OR);
-    }
+    if (it == waitingPaint_.end()) waitingPaint_.emplace_back(window, std::move(area));
+    else CombineRgn(it->second.get(), it->second.get(), area.get(), RGN_OR);
     if (!frameTimer_->Enabled()) frameTimer_->Enabled(true);
 }
 

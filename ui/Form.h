@@ -83,7 +83,7 @@ private:
     void ApplyStyle();
     CloseAction DoClose();
     void PaintFrame();
-    void PaintAtNextFrame(HWND window, HRGN area);
+    void PaintAtNextFrame(HWND window, win::UniqueRegion area);
 
     std::wstring caption_;
     int clientWidth_ = 320, clientHeight_ = 240;
