@@ -148,6 +148,9 @@ leer_informe() {
 # false when it cannot open the file so.
 retener() {
   : >"$work/retener.mientras"
+  # Emptied here, before the holder starts: its own redirection happens in the background,
+  # and a look at the file before it would find the previous holder's line.
+  : >"$work/retener.txt"
   RETENER_RUTA="$(zruta "$1")" RETENER_MIENTRAS="$(zruta "$work/retener.mientras")" \
     wine "$build/test_forense.exe" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_Pasos.Retener \
     </dev/null >"$work/retener.txt" 2>&1 &
