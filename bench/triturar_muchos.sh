@@ -25,6 +25,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 modo="${1:-}"
 [ -n "${PROGRAMA:-}" ] || bash scripts/build.sh >/dev/null
+mkdir -p build
 crudo=build/limite_crudo
 gcc -O2 -Wall -Wextra -o "$crudo" bench/limite_crudo.c
 . scripts/wine-env.sh
