@@ -219,21 +219,30 @@ bool Metodo1(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
     return RecorrerPasadas(seguimiento, 1, pasadas, TrasFallo::Terminar, abrir, pasada);
 }
 
+// Method 2 reads ahead in chunks and writes back in blocks: the data read is used only for its
+// length, and a chunk read at once saves a read and a seek per block (a third of the calls).
+// What reaches the disk is what block-by-block reading would write: every byte read is
+// written over in blocks of 4096 bytes, and a short write ends the pass.
 bool Metodo2(Seguimiento& seguimiento, MismoArchivo& objetivo, int pasadas) {
-    Bloque leido, escrito;
+    std::vector<uint8_t> leido(kTrozo);
+    Bloque escrito;
     auto pasada = [&](int i) {
         Apertura archivo = objetivo.Abrir(GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ);
         if (!archivo) return false;
-        const auto relleno = static_cast<uint8_t>((i + 27) % 256);
+        escrito.fill(static_cast<uint8_t>((i + 27) % 256));
         return objetivo.Anotado(Asentado(archivo.get(), [&] {
             for (;;) {
-                DWORD n = 0, w = 0;
-                if (!ReadFile(archivo.get(), leido.data(), kBloque, &n, nullptr)) return false;
+                DWORD n = 0;
+                if (!ReadFile(archivo.get(), leido.data(), kTrozo, &n, nullptr)) return false;
                 if (n == 0) return true;
-                std::fill_n(escrito.begin(), n, relleno);
                 if (!Mover(archivo.get(), -static_cast<int64_t>(n), FILE_CURRENT)) return false;
-                if (!Escribir(archivo.get(), escrito.data(), n, &w)) return false;
-                if (w < n) return true;
+                for (DWORD hecho = 0; hecho < n;) {
+                    const DWORD m = std::min(n - hecho, kBloque);
+                    DWORD w = 0;
+                    if (!Escribir(archivo.get(), escrito.data(), m, &w)) return false;
+                    if (w < m) return true;
+                    hecho += m;
+                }
             }
         }));
     };

@@ -102,6 +102,13 @@ TEST_F(Sobrescribir, FillBytesOfMethods2_4And5) {
     EXPECT_TRUE(SobrescribirMetodo2(*ventana, pasada100, 100));
     EXPECT_TRUE(TodoEs(pasada1, 5000, 0x1C));
     EXPECT_TRUE(TodoEs(pasada100, 5000, 0x7F));
+    // Method 2 reads ahead: every size around a block and a read-ahead chunk is covered whole.
+    for (uint64_t tamano : {1ull, 4095ull, 4097ull, 65535ull, 65536ull, 65537ull, 2 * 65536ull + 4096 + 7}) {
+        SCOPED_TRACE("method 2, " + std::to_string(tamano) + " bytes");
+        const auto ruta = Archivo(tamano);
+        EXPECT_TRUE(SobrescribirMetodo2(*ventana, ruta, 2));
+        EXPECT_TRUE(TodoEs(ruta, tamano, 0x1D));
+    }
 
     // The last pass decides what stays: passes 1 to 7 cycle through the pattern table.
     const uint8_t ultimo[] = {0xFF, 0x00, 0xF0, 0x0F, 0x00, 0x00, 0xFF};
