@@ -6,11 +6,16 @@
 #include "base/Handle.h"
 
 std::wstring TextoDelSistema(const std::function<DWORD(wchar_t*, DWORD)>& llamada) {
-    DWORD n = llamada(nullptr, 0);
-    if (n == 0) return {};
-    std::vector<wchar_t> buffer(n + 1);
-    n = llamada(buffer.data(), static_cast<DWORD>(buffer.size()));
-    return n < buffer.size() ? std::wstring(buffer.data(), n) : std::wstring();
+    // A buffer that holds most paths answers in one call (each call may read folders or ask
+    // another process); a longer answer is asked for again with the size the first gave.
+    std::vector<wchar_t> buffer(1024);
+    for (int intento = 0; intento < 2; ++intento) {
+        const DWORD n = llamada(buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (n == 0) return {};
+        if (n < buffer.size()) return std::wstring(buffer.data(), n);
+        buffer.resize(n + 1);
+    }
+    return {};
 }
 
 std::wstring RutaCompleta(const std::wstring& ruta) {

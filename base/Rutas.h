@@ -8,8 +8,9 @@
 // The form of a path to hand to the file API: paths too long for the classic limit get the
 // "\\?\" prefix (after being made absolute), so that they work like any other.
 std::wstring RutaApi(const std::wstring& ruta);
-// The text a system call gives when it first reports the length it needs (called with no
-// buffer) and then fills a buffer of that length; empty when it fails.
+// The text of a system call that fills a buffer and answers the length written, or, when the
+// buffer is too small, the length it needs (a second call then fills one of that length);
+// empty when it fails.
 std::wstring TextoDelSistema(const std::function<DWORD(wchar_t* buffer, DWORD tamano)>& llamada);
 // The path made absolute by the system's rules; empty when it cannot be.
 std::wstring RutaCompleta(const std::wstring& ruta);

@@ -27,6 +27,25 @@ TEST(SplitCommandLine, AnArgumentLongerThan256CharactersIsKeptWhole) {
     EXPECT_EQ(ui::SplitCommandLine((L"p \"" + larga + L"\"").c_str()), (Args{L"p", larga}));
 }
 
+TEST(TextoDelSistema, ShortAndLongAnswersComeWholeFromAsFewCallsAsTheyNeed) {
+    for (size_t largo : {0u, 1u, 1022u, 1023u, 1024u, 5000u}) {
+        SCOPED_TRACE(largo);
+        const std::wstring texto(largo, L'x');
+        int llamadas = 0;
+        const auto leido = TextoDelSistema([&](wchar_t* b, DWORD t) -> DWORD {
+            ++llamadas;
+            if (largo >= t) return static_cast<DWORD>(largo + 1);
+            std::copy(texto.begin(), texto.end(), b);
+            b[largo] = 0;
+            return static_cast<DWORD>(largo);
+        });
+        EXPECT_EQ(leido, texto);
+        EXPECT_EQ(llamadas, largo < 1024 ? 1 : 2);
+    }
+    const std::wstring larga = L"C:\\" + std::wstring(3000, L'a');
+    EXPECT_EQ(RutaCompleta(larga), larga);
+}
+
 TEST(AcortarRuta, LeadingFoldersGoFirstThenTheDriveAndTheNameIsNeverCut) {
     ui::Font fuente;
     win::UniqueFont f = fuente.Create();
