@@ -124,7 +124,10 @@ c="$work/cancelar-carpeta"
 mkdir -p "$c/elegida"
 for i in $(seq 300); do printf 'archivo %03d\n' "$i" >"$c/elegida/f$i"; done
 echo suelto >"$c/suelto.txt"
-triturar_programa --y 'sleep 1; press "$ventana_progreso" Escape' "$(zruta "$c/suelto.txt")" "$(zruta "$c/elegida")"
+# Cancelar is pressed once the walk has taken its first file: a fixed wait could outlast the
+# whole walk on a fast disk.
+tomada() { for _ in $(seq 400); do [ "$(find "$c/elegida" -name "f*" | wc -l)" -lt 300 ] && return 0; sleep 0.05; done; return 1; }
+triturar_programa --y 'tomada; press "$ventana_progreso" Escape' "$(zruta "$c/suelto.txt")" "$(zruta "$c/elegida")"
 quedan=0; cambiados=0
 for i in $(seq 300); do
   [ -e "$c/elegida/f$i" ] || continue
