@@ -88,8 +88,8 @@ bool TriturarEntrada(Contexto& contexto, const Objeto& carpeta, const WIN32_FIND
         // as any entry and the routine says why. (Read access too, in every mode: a link is
         // never opened for writing alone, which a pipe at its end would answer by waiting.)
         win::UniqueFile abierto;
-        constexpr DWORD kAcceso = GENERIC_READ | GENERIC_WRITE | DELETE;
-        if (auto archivo = ResolverEntrada(carpeta, datos, kAcceso, 0, abierto, fallo))
+        const DWORD acceso = AccesoRetenido(contexto.opciones) | GENERIC_READ;
+        if (auto archivo = ResolverEntrada(carpeta, datos, acceso, 0, abierto, fallo))
             return TriturarArchivo(contexto, *archivo, std::move(abierto));
         if (fallo.motivo == Motivo::Enlace) return contexto.Fallar(fallo);
     }
